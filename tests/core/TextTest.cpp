@@ -1,0 +1,84 @@
+#include "core/Text.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+using namespace porutena;
+
+namespace {
+
+// 表 and ソ: second byte 0x5C, the value of `\`.
+const std::string Hyo = "\x95\x5C";
+const std::string So = "\x83\x5C";
+
+TEST(TextTest, DelimitersAreFoundPerCharacter) {
+    EXPECT_EQ(LastDelimiter("\\:", "C:\\dir\\" + Hyo), 6u);
+    EXPECT_EQ(LastDelimiter("\\:", Hyo + So), std::string::npos);
+    EXPECT_EQ(LastDelimiter("\\:", "C:"), 1u);
+    EXPECT_EQ(LastDelimiter("\\:", ""), std::string::npos);
+    EXPECT_EQ(LastDelimiter("\\:", "a\\" + So + "b"), 1u);
+}
+
+TEST(TextTest, LastCharacterIsTestedPerCharacter) {
+    EXPECT_TRUE(EndsWithChar("C:\\", '\\'));
+    EXPECT_FALSE(EndsWithChar("C:\\" + Hyo, '\\'));
+    EXPECT_TRUE(EndsWithChar(So + "\\", '\\'));
+    EXPECT_FALSE(EndsWithChar("", '\\'));
+    // A lone lead byte at the end is a character of its own.
+    EXPECT_FALSE(EndsWithChar("a\x95", '\\'));
+}
+
+TEST(TextTest, BackslashReplacementSkipsSecondBytes) {
+    EXPECT_EQ(ReplaceBackslash("C:\\" + Hyo + "\\" + So, "/"), "C:/" + Hyo + "/" + So);
+    EXPECT_EQ(ReplaceBackslash("\\\\a\\", "\\\\"), "\\\\\\\\a\\\\");
+    EXPECT_EQ(ReplaceBackslash("", "/"), "");
+}
+
+struct IntCase {
+    const char* text;
+    std::optional<std::int32_t> expected;
+};
+
+TEST(TextTest, IntegerText) {
+    const IntCase cases[] = {
+        {"0", 0},
+        {"7", 7},
+        {" 7", 7},
+        {"   -12", -12},
+        {"+5", 5},
+        {"007", 7},
+        {"2147483647", INT_MAX},
+        {"-2147483648", INT_MIN},
+        {"$10", 16},
+        {"$A", 10},
+        {"-$A", -10},
+        {"xff", 255},
+        {"X1F", 31},
+        {"0x10", 16},
+        {"0X10", 16},
+        {"$FFFFFFFF", -1},
+        {"$80000000", INT_MIN},
+        {"$000000010", 16},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"\t7", std::nullopt},
+        {"7 ", std::nullopt},
+        {"abc", std::nullopt},
+        {"12abc", std::nullopt},
+        {"$", std::nullopt},
+        {"0x", std::nullopt},
+        {"+-1", std::nullopt},
+        {"--1", std::nullopt},
+        {"- 1", std::nullopt},
+        {"2147483648", std::nullopt},
+        {"-2147483649", std::nullopt},
+        {"$100000000", std::nullopt},
+        {"$G", std::nullopt},
+        {"1.5", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TryStrToInt(c.text), c.expected) << "text: '" << c.text << "'";
+}
+
+} // namespace
