@@ -24,7 +24,6 @@ PALETTE = {
     "l": (150, 162, 180),  # text lines
     "y": (246, 196, 72),  # folder
     "Y": (252, 222, 128),  # folder, lit
-    "o": (196, 136, 28),  # folder edge
     "b": (44, 120, 220),  # blue
     "B": (22, 72, 160),  # dark blue
     "c": (170, 206, 246),  # light blue
@@ -368,6 +367,8 @@ ABOUT_ICON_32 = """
 
 def parse(grid):
     """Turns a grid into rows of RGBA tuples (None for transparent), top row first."""
+    if MASK in (colour[:3] for colour in PALETTE.values() if colour):
+        raise ValueError("the mask colour would turn a glyph pixel transparent")
     rows = [line.strip() for line in grid.strip().splitlines()]
     width = len(rows[0])
     for row in rows:
@@ -423,7 +424,7 @@ def ico_entry(image):
     for row in reversed(image):
         bits = bytearray(mask_stride)
         for x, px in enumerate(row):
-            if px is None:
+            if px is None or px[3] < 128:  # faint shadow stays out where alpha is ignored
                 bits[x // 8] |= 0x80 >> (x % 8)
         and_mask += bits
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(and_mask), 0, 0, 0, 0)
