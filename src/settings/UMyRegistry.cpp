@@ -24,8 +24,11 @@ private:
     std::unique_ptr<TRegistryKey>& FSlot;
 };
 
-std::string Quoted(std::string_view name) {
-    return "'" + std::string(name) + "'";
+// A message naming a key or value.
+EError NameError(std::string_view before, std::string_view name, std::string_view after) {
+    std::string text(before);
+    text.append(name).append(after);
+    return EError(text);
 }
 
 } // namespace
@@ -46,7 +49,7 @@ void TMyRegistry::Save() {
         return;
     TKeyScope scope(FIniFile, FKeyStore.OpenKey(FKeyName));
     if (!FIniFile)
-        throw EError("キー " + FKeyName + " の作成に失敗しました");
+        throw NameError("キー ", FKeyName, " の作成に失敗しました");
     WriteValues();
 }
 
@@ -75,7 +78,7 @@ std::int32_t TMyRegistry::ReadInteger(std::string_view section, std::string_view
     if (!value)
         return def;
     if (value->Type != TRegType::String && value->Type != TRegType::ExpandString) {
-        KeepLoadError(std::make_exception_ptr(EError(Quoted(ident) + " のデータ型が不正です")));
+        KeepLoadError(std::make_exception_ptr(NameError("'", ident, "' のデータ型が不正です")));
         return def;
     }
     const std::string_view data = value->Data;
@@ -90,9 +93,9 @@ void TMyRegistry::WriteString(std::string_view section, std::string_view ident,
                               std::string_view text) {
     const auto key = FIniFile->OpenSubKey(section, true);
     if (!key)
-        throw EError("キー " + std::string(section) + " の作成に失敗しました");
+        throw NameError("キー ", section, " の作成に失敗しました");
     if (!key->SetString(ident, text))
-        throw EError(Quoted(ident) + " の設定に失敗しました");
+        throw NameError("'", ident, "' の設定に失敗しました");
 }
 
 void TMyRegistry::WriteInteger(std::string_view section, std::string_view ident,
