@@ -1,6 +1,6 @@
 #include "core/Errors.h"
 #include "platform/MemoryKeyStore.h"
-#include "settings/UPorutenaRegistry.h"
+#include "settings/StoredSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -17,18 +17,6 @@ TRegValue Sz(const std::string& text) {
     return {TRegType::String, text + '\0'};
 }
 
-struct Stored {
-    std::string Section, Ident, Text;
-};
-
-// The ten values of a first run, in the order they are written.
-const std::vector<Stored> DefaultStore = {
-    {"View", "ShowStatusBar", "1"}, {"View", "ShowToolBar", "1"},   {"Form", "Height", "0"},
-    {"Form", "Width", "0"},         {"Form", "HeaderFName", "0"},   {"Form", "HeaderOlist", "0"},
-    {"View", "OldListNum", "5"},    {"View", "FileViewStyle", "0"}, {"View", "FileViewLength", "0"},
-    {"View", "PathSep", "1"},
-};
-
 class PorutenaRegistryTest : public testing::Test {
 protected:
     void Put(const std::string& section, const std::string& ident, TRegValue value) {
@@ -40,16 +28,6 @@ protected:
 
     std::unique_ptr<TPorutenaRegistry> Load() { return TPorutenaRegistry::Create(Store); }
 
-    // The message of the load's error, or "" when there was none.
-    static std::string LoadError(TPorutenaRegistry& registry) {
-        try {
-            registry.RaiseLoadError();
-        } catch (const EError& e) {
-            return e.what();
-        }
-        return "";
-    }
-
     static std::string SaveError(TPorutenaRegistry& registry) {
         try {
             registry.Save();
@@ -59,7 +37,7 @@ protected:
         return "";
     }
 
-    void ExpectWrites(const std::vector<Stored>& expected) {
+    void ExpectWrites(const std::vector<TStoredText>& expected) {
         ASSERT_EQ(Store.Writes().size(), expected.size());
         for (std::size_t i = 0; i < expected.size(); ++i) {
             SCOPED_TRACE(expected[i].Ident);
@@ -98,7 +76,7 @@ TEST_F(PorutenaRegistryTest, FirstRunHasDefaultsAndWritesAllTenStrings) {
     EXPECT_TRUE(Store.Writes().empty());
 
     registry->Save();
-    ExpectWrites(DefaultStore);
+    ExpectWrites(FirstRunTexts);
     EXPECT_EQ(Store.OpenKeyCount(), 0);
 }
 
@@ -252,7 +230,7 @@ TEST_F(PorutenaRegistryTest, OutOfRangeViewOptionIsRangeErrorAndTheRestIsStillRe
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ident + "=" + c.text);
         TMemoryKeyStore store;
-        const std::vector<Stored> stored = {
+        const std::vector<TStoredText> stored = {
             {"View", "ShowStatusBar", "0"},  {"View", "ShowToolBar", "0"},
             {"Form", "Height", "300"},       {"Form", "Width", "400"},
             {"Form", "HeaderFName", "50"},   {"Form", "HeaderOlist", "60"},
@@ -372,7 +350,7 @@ TEST_F(PorutenaRegistryTest, SaveStopsAtTheFirstFailure) {
         EXPECT_EQ(SaveError(*registry), c.message);
         ASSERT_EQ(store.Writes().size(), c.written);
         for (std::size_t i = 0; i < c.written; ++i)
-            EXPECT_EQ(store.Writes()[i].Name, DefaultStore[i].Ident);
+            EXPECT_EQ(store.Writes()[i].Name, FirstRunTexts[i].Ident);
         EXPECT_EQ(store.OpenKeyCount(), 0);
     }
 }

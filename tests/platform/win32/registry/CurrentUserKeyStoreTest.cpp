@@ -1,7 +1,6 @@
-#include "core/Errors.h"
 #include "platform/win32/CurrentUserKeyStore.h"
 #include "platform/win32/OwnedRegKey.h"
-#include "settings/UPorutenaRegistry.h"
+#include "settings/StoredSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -44,37 +43,15 @@ bool KeyExists(const std::string& keyPath) {
     return static_cast<bool>(TOwnedRegKey::Open(HKEY_CURRENT_USER, keyPath.c_str(), KEY_READ));
 }
 
-std::string LoadError(TPorutenaRegistry& registry) {
-    try {
-        registry.RaiseLoadError();
-    } catch (const EError& e) {
-        return e.what();
-    }
-    return "";
-}
-
-struct Stored {
-    const char* Section;
-    const char* Ident;
-    std::string Text;
-};
-
-void ExpectStoredStrings(const std::string& key, const std::vector<Stored>& expected) {
+void ExpectStoredStrings(const std::string& key, const std::vector<TStoredText>& expected) {
     for (const auto& s : expected) {
         SCOPED_TRACE(s.Ident);
-        const auto value = QueryRaw(key + "\\" + s.Section, s.Ident);
+        const auto value = QueryRaw(key + "\\" + s.Section, s.Ident.c_str());
         ASSERT_TRUE(value);
         EXPECT_EQ(value->Type, static_cast<DWORD>(REG_SZ));
         EXPECT_EQ(value->Data, s.Text + '\0'); // the NUL is counted in the data
     }
 }
-
-const std::vector<Stored> FirstRunValues = {
-    {"View", "ShowStatusBar", "1"}, {"View", "ShowToolBar", "1"},   {"Form", "Height", "0"},
-    {"Form", "Width", "0"},         {"Form", "HeaderFName", "0"},   {"Form", "HeaderOlist", "0"},
-    {"View", "OldListNum", "5"},    {"View", "FileViewStyle", "0"}, {"View", "FileViewLength", "0"},
-    {"View", "PathSep", "1"},
-};
 
 // Each test has a key of its own below Software\Zon, removed afterwards with Zon itself when the
 // test made it.
@@ -112,7 +89,7 @@ TEST_F(CurrentUserKeyStoreTest, FirstRunCreatesTheKeyAndWritesTenStrings) {
     EXPECT_EQ(registry->PathSep, 1);
 
     registry->Save();
-    ExpectStoredStrings(Key, FirstRunValues);
+    ExpectStoredStrings(Key, FirstRunTexts);
 }
 
 TEST_F(CurrentUserKeyStoreTest, ValuesRoundTrip) {
@@ -232,7 +209,7 @@ TEST(CurrentUserKeyStoreRealKey, ProgramKeyIsSoftwareZonPorutena) {
         EXPECT_EQ(registry->KeyName(), "Software\\Zon\\Porutena");
         registry->Save();
     }
-    ExpectStoredStrings("Software\\Zon\\Porutena", FirstRunValues);
+    ExpectStoredStrings("Software\\Zon\\Porutena", FirstRunTexts);
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Zon\\Porutena");
     if (!zonExisted)
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Zon");
