@@ -1,0 +1,59 @@
+#include "platform/win32/OpenFileDialog.h"
+
+#include "core/Errors.h"
+#include "core/OpenFileNames.h"
+
+#include <cderr.h>
+
+#include <cstdio>
+#include <utility>
+
+namespace porutena {
+
+namespace {
+
+constexpr const char* Filter = "すべてのﾌｧｲﾙ(*.*)|*.*";
+
+[[noreturn]] void ThrowDialogError(DWORD error) {
+    if (error == FNERR_BUFFERTOOSMALL)
+        throw EError("選択したﾌｧｲﾙが多すぎます。一度に選択するﾌｧｲﾙの数を減らしてください。");
+    char code[16];
+    std::snprintf(code, sizeof code, "%lX", static_cast<unsigned long>(error));
+    throw EError(std::string("ﾌｧｲﾙを選択するﾀﾞｲｱﾛｸﾞでｴﾗｰが発生しました。(ｴﾗｰｺｰﾄﾞ $") + code + ")");
+}
+
+} // namespace
+
+TOpenFileDialog::TOpenFileDialog(HWND owner, TShowDialog show, TExtendedError extendedError)
+    : FOwner(owner), FShow(std::move(show)), FExtendedError(std::move(extendedError)) {}
+
+bool TOpenFileDialog::Execute() {
+    FFiles.clear();
+    const std::string filter = DialogFilter(Filter);
+    std::string buffer(BufferSize, '\0');
+    FFileName.copy(buffer.data(), buffer.size() - 1);
+
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = FOwner;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = buffer.data();
+    ofn.nMaxFile = BufferSize;
+    ofn.Flags = OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_ENABLESIZING |
+                OFN_EXPLORER;
+
+    if (!FShow(&ofn)) {
+        const DWORD error = FExtendedError();
+        if (error != 0)
+            ThrowDialogError(error);
+        return false;
+    }
+    FFiles = ParseOpenFileResult(buffer, ofn.nFileOffset);
+    if (FFiles.empty())
+        return false;
+    FFileName = FFiles.front();
+    return true;
+}
+
+} // namespace porutena

@@ -1,0 +1,26 @@
+#pragma once
+// What the running process knows about its own start, from the Win32 API.
+#include "platform/ProgramStart.h"
+
+#include <string>
+#include <vector>
+
+namespace porutena {
+
+// The full path of the program's file (argument 0) from GetModuleFileNameA, however long.
+std::string ProgramPath();
+
+// The program's folder: ProgramPath() up to and including its last path delimiter.
+std::string ProgramDirectory();
+
+// The arguments after the program's name on GetCommandLineA (see SplitCommandLine).
+std::vector<std::string> CommandLineArguments();
+
+// TProgramStart over the functions above.
+class TWinProgramStart final : public TProgramStart {
+public:
+    std::string ProgramPath() const override { return porutena::ProgramPath(); }
+    std::vector<std::string> Arguments() const override { return CommandLineArguments(); }
+};
+
+} // namespace porutena

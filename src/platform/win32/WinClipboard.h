@@ -1,0 +1,24 @@
+#pragma once
+// The clipboard through the Win32 API, owned by a borrowed window.
+#include "platform/Clipboard.h"
+
+#include <windows.h>
+
+namespace porutena {
+
+class TWinClipboard final : public TClipboard {
+public:
+    // `owner` (may be null) becomes the clipboard's owner when text is set; it must outlive
+    // this object.
+    explicit TWinClipboard(HWND owner) noexcept : FOwner(owner) {}
+
+    // Another program may hold the clipboard for a moment (clipboard viewers read it after
+    // every change), so opening is tried a few times over about 40 ms before it fails.
+    void SetText(std::string_view text) override;
+    std::string GetText() override;
+
+private:
+    HWND FOwner;
+};
+
+} // namespace porutena
