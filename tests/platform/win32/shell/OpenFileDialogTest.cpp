@@ -109,6 +109,14 @@ TEST(OpenFileDialog, CancelChangesNothingButTheList) {
     EXPECT_EQ(dialog.FileName(), "C:\\a");
 }
 
+TEST(OpenFileDialog, AnOkWithoutNamesCountsAsCancel) {
+    TOpenFileDialog dialog(nullptr, Choose(std::string("\0\0", 2), 0), Error(0));
+    dialog.SetFileName("C:\\a.txt");
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_TRUE(dialog.Files().empty());
+    EXPECT_EQ(dialog.FileName(), "C:\\a.txt");
+}
+
 TEST(OpenFileDialog, FailuresAreErrorsNotCancels) {
     struct Case {
         DWORD code;
