@@ -37,7 +37,7 @@ public:
         std::string_view dir = name.substr(0, nameStart);
         if (dir == "\\") {
             // Root-relative: the root of the current drive stays the root.
-            out.assign(dir);
+            out = '\\';
         } else {
             if (EndsWithChar(dir, '\\'))
                 dir.remove_suffix(1);

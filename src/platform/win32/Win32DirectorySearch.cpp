@@ -1,29 +1,12 @@
 #include "platform/win32/Win32DirectorySearch.h"
 
-#include <windows.h>
+#include "platform/win32/FindHandle.h"
 
 #include <cstring>
 
 namespace porutena {
 
 namespace {
-
-// Owns a find handle, so a search is closed on every way out.
-class TFindHandle {
-public:
-    explicit TFindHandle(HANDLE handle) : FHandle(handle) {}
-    ~TFindHandle() {
-        if (Valid())
-            FindClose(FHandle);
-    }
-    TFindHandle(const TFindHandle&) = delete;
-    TFindHandle& operator=(const TFindHandle&) = delete;
-
-    bool Valid() const { return FHandle != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE FHandle;
-};
 
 template <std::size_t N> std::string FixedText(const char (&field)[N]) {
     return std::string(field, strnlen(field, N - 1));
