@@ -17,11 +17,20 @@ constexpr bool IsLeadByte(unsigned char c) {
 // characters only), or npos. Second bytes of double-byte characters never match.
 std::size_t LastDelimiter(std::string_view delimiters, std::string_view text);
 
+// Index of the first character at or after `from` (a character start) that is one of
+// `delimiters`, or npos. Second bytes of double-byte characters never match.
+std::size_t FirstDelimiter(std::string_view delimiters, std::string_view text,
+                           std::size_t from = 0);
+
 // True when the last character of `text` is the single-byte character `c`.
 bool EndsWithChar(std::string_view text, char c);
 
 // Every `\` character replaced by `replacement`, left to right.
 std::string ReplaceBackslash(std::string_view text, std::string_view replacement);
+
+// True when `name` matches `pattern` as the Windows file systems match: letters without
+// regard to case, `*` any run of characters, `?` any one character (double-byte ones whole).
+bool MatchesWildcard(std::string_view pattern, std::string_view name);
 
 // The one conversion from text to a 32-bit integer: leading spaces, one sign,
 // decimal in range or hex after $, x, X, 0x, 0X as a 32-bit pattern; nothing after.

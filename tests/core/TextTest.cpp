@@ -20,6 +20,54 @@ TEST(TextTest, DelimitersAreFoundPerCharacter) {
     EXPECT_EQ(LastDelimiter("\\:", "a\\" + So + "b"), 1u);
 }
 
+TEST(TextTest, FirstDelimiterFromACharacterStart) {
+    EXPECT_EQ(FirstDelimiter("\\", Hyo + So + "\\a"), 4u);
+    EXPECT_EQ(FirstDelimiter("\\", "\\\\srv\\share", 2), 5u);
+    EXPECT_EQ(FirstDelimiter("\\", "\\\\" + Hyo + "\\x", 2), 4u);
+    EXPECT_EQ(FirstDelimiter("\\", "a\\b", 2), std::string::npos);
+    EXPECT_EQ(FirstDelimiter("\\:", "ab:c"), 2u);
+    EXPECT_EQ(FirstDelimiter("\\", ""), std::string::npos);
+}
+
+TEST(TextTest, WildcardMatching) {
+    struct Case {
+        std::string pattern;
+        std::string name;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"readme.txt", "README.TXT", true},
+        {"README.TXT", "readme.txt", true},
+        {"readme.txt", "readme.tx", false},
+        {"readme.tx", "readme.txt", false},
+        {"*", "", true},
+        {"*", ".", true},
+        {"", "", true},
+        {"", "a", false},
+        {"*.txt", "Notes.TXT", true},
+        {"*.txt", "Notes.TXT.bak", false},
+        {"a*b*c", "aXbYbZc", true},
+        {"a*b*c", "aXbYbZ", false},
+        {"**x", "abx", true},
+        {"?", Hyo, true},
+        {"??", Hyo, false},
+        {"?.txt", So + ".txt", true},
+        {Hyo + "*", Hyo + So, true},
+        {"*" + So, Hyo + So, true},
+        // 0x5C as a second byte is no `\`, and a second byte never starts a match.
+        {"*\\", Hyo, false},
+        {"\\*", "\x5C" + Hyo, true},
+        {"*\x5C", Hyo, false},
+        // Only letters fold; double-byte characters compare whole.
+        {"\x82\x60", "\x82\x81", false},
+        {"[a]", "[A]", true},
+        {"@", "`", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MatchesWildcard(c.pattern, c.name), c.matches)
+            << "pattern '" << c.pattern << "' name '" << c.name << "'";
+}
+
 TEST(TextTest, LastCharacterIsTestedPerCharacter) {
     EXPECT_TRUE(EndsWithChar("C:\\", '\\'));
     EXPECT_FALSE(EndsWithChar("C:\\" + Hyo, '\\'));

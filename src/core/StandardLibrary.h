@@ -1,0 +1,18 @@
+#pragma once
+// Converting file names to the form the file system stores them in.
+#include "platform/DirectorySearch.h"
+
+#include <string>
+#include <string_view>
+
+namespace porutena {
+
+// `FileName` with every component below its root replaced by the name a directory search finds
+// for it: the stored long name, or with `ShortName` the 8.3 name where the entry has one. The
+// root (`C:`, `C:\`, `\`, `\\server\share`) is kept as written; relative names stay relative.
+// Empty when any component cannot be found. Names ending with `\` come back unchanged.
+// One search per component, nothing kept between calls.
+std::string ConvertFileName(std::string_view FileName, bool ShortName,
+                            const IDirectorySearch& search);
+
+} // namespace porutena
