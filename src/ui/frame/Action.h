@@ -1,0 +1,121 @@
+#pragma once
+// Commands as objects: an action carries caption, hint, shortcut, glyph and state, and the
+// menu items and toolbar buttons bound to it follow its enabled and checked state.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace porutena {
+
+class TForm;
+
+// Key code plus modifier bits; 0 for none.
+using TShortCut = std::uint16_t;
+constexpr TShortCut scShift = 0x2000;
+constexpr TShortCut scCtrl = 0x4000;
+constexpr TShortCut scAlt = 0x8000;
+
+constexpr TShortCut ShortCut(WORD key, TShortCut modifiers = 0) {
+    return static_cast<TShortCut>((key & 0xFF) | modifiers);
+}
+// The shortcut code of a key press, with the current Shift, Ctrl and Alt state; 0 for a
+// modifier key alone.
+TShortCut ShortCutOfKey(WPARAM virtualKey);
+// "Ctrl+C", "Shift+Ctrl+F1", "Del"; empty for 0.
+std::string ShortCutToText(TShortCut shortCut);
+
+// A hint is "short|long"; without "|" both parts are the whole text.
+std::string ShortHint(std::string_view hint);
+std::string LongHint(std::string_view hint);
+
+class TAction;
+
+// Something bound to an action that follows its state changes.
+class TActionClient {
+public:
+    virtual void ActionEnabledChanged(bool previous, bool now) = 0;
+    virtual void ActionCheckedChanged(bool previous, bool now) = 0;
+
+protected:
+    ~TActionClient() = default;
+    void Bind(TAction* action);
+    void Unbind();
+    TAction* BoundAction() const { return FAction; }
+
+private:
+    friend class TAction;
+    TAction* FAction = nullptr;
+};
+
+// Designed values of an action; fields in this order for designated initializers.
+struct TActionProps {
+    std::string caption{};
+    std::string hint{};
+    TShortCut shortCut = 0;
+    int imageIndex = -1;
+    bool enabled = true;
+    bool checked = false;
+    int groupIndex = 0;
+    std::string category{};
+};
+
+class TActionList;
+
+class TAction {
+public:
+    TAction(TActionList& list, TActionProps props, std::function<void()> onExecute);
+    ~TAction();
+    TAction(const TAction&) = delete;
+    TAction& operator=(const TAction&) = delete;
+
+    const std::string& Caption() const { return FProps.caption; }
+    const std::string& Hint() const { return FProps.hint; }
+    TShortCut ShortCut() const { return FProps.shortCut; }
+    int ImageIndex() const { return FProps.imageIndex; }
+    int GroupIndex() const { return FProps.groupIndex; }
+    const std::string& Category() const { return FProps.category; }
+
+    bool Enabled() const { return FProps.enabled; }
+    void SetEnabled(bool value);
+    bool Checked() const { return FProps.checked; }
+    // Checking an action of a group unchecks the others of its list with that group index.
+    void SetChecked(bool value);
+
+    // Runs the handler if enabled; true when it ran.
+    bool Execute();
+
+    std::function<void()> OnExecute;
+
+private:
+    friend class TActionClient;
+    TActionList& FList;
+    TActionProps FProps;
+    std::vector<TActionClient*> FClients;
+};
+
+// The actions of one form, in their designed order; the form offers them shortcuts.
+class TActionList {
+public:
+    explicit TActionList(TForm& form);
+    ~TActionList();
+    TActionList(const TActionList&) = delete;
+    TActionList& operator=(const TActionList&) = delete;
+
+    TAction& Add(TActionProps props, std::function<void()> onExecute = {});
+    std::size_t Count() const { return FActions.size(); }
+    TAction& operator[](std::size_t index) { return *FActions[index]; }
+    // The first action with this shortcut, or null.
+    TAction* FindShortCut(TShortCut shortCut) const;
+
+private:
+    friend class TAction;
+    TForm& FForm;
+    std::vector<std::unique_ptr<TAction>> FActions;
+};
+
+} // namespace porutena

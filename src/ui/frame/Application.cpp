@@ -1,0 +1,199 @@
+#include "ui/frame/Application.h"
+
+#include "core/Errors.h"
+#include "ui/frame/Form.h"
+
+#include <commctrl.h>
+
+namespace porutena {
+
+namespace {
+
+// Idle work (the hint under the mouse) also runs when the mouse leaves our windows.
+constexpr UINT IdleTimerMs = 250;
+
+} // namespace
+
+TApplication::TApplication(HINSTANCE instance) : FInstance(instance) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = TForm::WindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = FormClassName;
+    RegisterClassExA(&wc);
+
+    LOGFONTA lf{};
+    lf.lfHeight = -12;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpynA(lf.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+    FFont.reset(CreateFontIndirectA(&lf));
+}
+
+TApplication::~TApplication() {
+    UnregisterClassA(FormClassName, FInstance);
+}
+
+void TApplication::SetIcon(int resourceId) {
+    auto load = [&](int size) {
+        return static_cast<HICON>(
+            LoadImageA(FInstance, MAKEINTRESOURCEA(resourceId), IMAGE_ICON, size, size, 0));
+    };
+    FIcon.reset(load(32));
+    FSmallIcon.reset(load(16));
+}
+
+void TApplication::Run() {
+    if (FMainForm && !IsWindowVisible(FMainForm->Handle()))
+        FMainForm->Show();
+    UINT_PTR timer = SetTimer(nullptr, 0, IdleTimerMs, nullptr);
+    while (FMainForm && HandleMessage()) {
+    }
+    KillTimer(nullptr, timer);
+}
+
+void TApplication::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            FTerminated = true;
+            return;
+        }
+        ProcessMessage(msg);
+    }
+    Idle();
+}
+
+bool TApplication::HandleMessage() {
+    MSG msg;
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        Idle();
+        if (GetMessageA(&msg, nullptr, 0, 0) == -1)
+            return false;
+    }
+    if (msg.message == WM_QUIT) {
+        FTerminated = true;
+        return false;
+    }
+    ProcessMessage(msg);
+    return true;
+}
+
+void TApplication::ProcessMessage(MSG& msg) {
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    TForm* form = TForm::FromHandle(root);
+    if (form && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
+        if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+            // Only the form the key belongs to sees it: a modal dialog's keys stay there.
+            bool taken = true;
+            Guard([&] { taken = form->IsShortCut(msg.hwnd, ShortCutOfKey(msg.wParam)); });
+            if (taken)
+                return;
+            taken = true;
+            Guard([&] { taken = form->DialogKey(msg); });
+            if (taken)
+                return;
+        }
+        // Tab and mnemonics; Enter and Esc go to the focused control when no button took them.
+        bool enterOrEsc =
+            msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE);
+        if (!enterOrEsc && IsDialogMessageA(root, &msg))
+            return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+void TApplication::SetHint(std::string_view hint) {
+    if (hint == FHint)
+        return;
+    FHint = hint;
+    if (OnHint)
+        Guard(OnHint);
+}
+
+void TApplication::UpdateHintAt(POINT screen) {
+    HWND window = WindowFromPoint(screen);
+    // WindowFromPoint passes over disabled controls; their hints count too.
+    while (window) {
+        POINT client = screen;
+        ScreenToClient(window, &client);
+        HWND child =
+            ChildWindowFromPointEx(window, client, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+        if (!child || child == window)
+            break;
+        window = child;
+    }
+    TForm* form = window ? TForm::FromHandle(GetAncestor(window, GA_ROOT)) : nullptr;
+    SetHint(form ? form->HintAt(window, screen) : std::string());
+}
+
+void TApplication::Idle() {
+    if (FInMenu)
+        return;
+    POINT cursor;
+    if (GetCursorPos(&cursor))
+        UpdateHintAt(cursor);
+}
+
+void TApplication::HandleException(std::exception_ptr error) noexcept {
+    std::string message;
+    try {
+        std::rethrow_exception(error);
+    } catch (const EAbort&) {
+        return;
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = "予期しないエラーが発生しました";
+    }
+    try {
+        FMessageBoxes->Show(DialogOwner(), ErrorBoxText(message), FTitle, MB_ICONSTOP | MB_OK);
+    } catch (...) {
+        // Nothing is left to report a failing error box with.
+    }
+}
+
+void TApplication::SetMessageBoxes(IMessageBoxes* boxes) {
+    FMessageBoxes = boxes ? boxes : &FSystemBoxes;
+}
+
+HWND TApplication::DialogOwner() const {
+    if (!FModalForms.empty())
+        return FModalForms.back()->Handle();
+    return FMainForm ? FMainForm->Handle() : nullptr;
+}
+
+void TApplication::ModalLoop(TForm& form, bool entered) {
+    if (entered)
+        FModalForms.push_back(&form);
+    else
+        std::erase(FModalForms, &form);
+}
+
+void TApplication::FormCreated(TForm& form) {
+    if (!FMainForm)
+        FMainForm = &form;
+}
+
+void TApplication::FormDestroyed(TForm& form, bool endLoop) {
+    if (FMainForm != &form)
+        return;
+    FMainForm = nullptr;
+    if (endLoop)
+        PostQuitMessage(0);
+}
+
+void TApplication::MenuLoop(bool entered) {
+    FInMenu = entered;
+    if (!entered)
+        SetHint({});
+}
+
+} // namespace porutena

@@ -1,0 +1,111 @@
+#pragma once
+// The application object: title, icon, main form, message loop, current hint, the
+// form font, the message boxes and the one error handler around every handler.
+#include "ui/frame/MessageBoxes.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+namespace porutena {
+
+class TForm;
+
+class TApplication {
+public:
+    // Initialises the common controls, registers the form window class, makes the form font.
+    explicit TApplication(HINSTANCE instance);
+    ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    HINSTANCE Instance() const { return FInstance; }
+    const std::string& Title() const { return FTitle; }
+    void SetTitle(std::string title) { FTitle = std::move(title); }
+    // Loads the 32 x 32 and 16 x 16 forms of an icon resource; forms created later show it.
+    void SetIcon(int resourceId);
+    HICON Icon() const { return FIcon.get(); }
+    HICON SmallIcon() const { return FSmallIcon.get(); }
+    // "ＭＳ Ｐゴシック", 12 pixels, Shift-JIS: the font of every form and control.
+    HFONT Font() const { return FFont.get(); }
+    TForm* MainForm() const { return FMainForm; }
+
+    // Shows the main form and runs the message loop until it is destroyed.
+    void Run();
+    // Handles every queued message, then the idle work; for tests and long operations.
+    void ProcessMessages();
+    // Waits for and handles one message (idle work first when the queue is empty); false
+    // once WM_QUIT arrived.
+    bool HandleMessage();
+    // One message through shortcuts, dialog keys and dispatch.
+    void ProcessMessage(MSG& msg);
+    bool Terminated() const { return FTerminated; }
+
+    // The current hint (long part) and the handler run when it changes to another text.
+    const std::string& Hint() const { return FHint; }
+    void SetHint(std::string_view hint);
+    std::function<void()> OnHint;
+    // Sets the hint from the control under a screen point; the idle work uses the cursor.
+    void UpdateHintAt(POINT screen);
+
+    // Runs `handler`; an exception ends it and is shown (EAbort silently). True when it
+    // completed without one. Never throws.
+    template <class F> bool Guard(F&& handler) noexcept {
+        try {
+            std::forward<F>(handler)();
+            return true;
+        } catch (...) {
+            HandleException(std::current_exception());
+            return false;
+        }
+    }
+    void HandleException(std::exception_ptr error) noexcept;
+
+    IMessageBoxes& MessageBoxes() { return *FMessageBoxes; }
+    // Replaces the message boxes (a test's recorder); null restores the system's.
+    void SetMessageBoxes(IMessageBoxes* boxes);
+    // The innermost modal form, else the main form: owner of new dialogs and message boxes.
+    HWND DialogOwner() const;
+
+    // Called by forms.
+    void FormCreated(TForm& form);
+    // `endLoop`: the main form's window closed while the program runs (not its C++ object
+    // going away), so the message loop ends.
+    void FormDestroyed(TForm& form, bool endLoop);
+    void MenuLoop(bool entered);
+    void ModalLoop(TForm& form, bool entered);
+
+private:
+    void Idle();
+
+    struct FontDeleter {
+        void operator()(HFONT font) const { DeleteObject(font); }
+    };
+    struct IconDeleter {
+        void operator()(HICON icon) const { DestroyIcon(icon); }
+    };
+
+    HINSTANCE FInstance;
+    std::string FTitle;
+    std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter> FIcon;
+    std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter> FSmallIcon;
+    std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> FFont;
+    TForm* FMainForm = nullptr;
+    std::vector<TForm*> FModalForms;
+    bool FTerminated = false;
+    bool FInMenu = false;
+    std::string FHint;
+    TSystemMessageBoxes FSystemBoxes;
+    IMessageBoxes* FMessageBoxes = &FSystemBoxes;
+};
+
+// The window class of every form.
+inline constexpr const char* FormClassName = "PorutenaForm";
+
+} // namespace porutena

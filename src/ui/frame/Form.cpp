@@ -1,0 +1,418 @@
+#include "ui/frame/Form.h"
+
+#include "ui/frame/Application.h"
+#include "ui/frame/Controls.h"
+#include "ui/frame/Menu.h"
+#include "ui/frame/ToolBar.h"
+
+#include <algorithm>
+
+namespace porutena {
+
+TForm::TForm(TApplication& app, TFormKind kind) : FApp(app), FKind(kind) {}
+
+TForm::~TForm() {
+    if (FHandle) {
+        // The derived part is gone: no handler may run any more.
+        HWND window = FHandle;
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        FHandle = nullptr;
+        FApp.FormDestroyed(*this, false);
+        DestroyWindow(window);
+    }
+}
+
+TForm* TForm::FromHandle(HWND window) {
+    if (!window ||
+        GetWindowLongPtrA(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&TForm::WindowProc))
+        return nullptr;
+    return reinterpret_cast<TForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void TForm::Create(std::string_view caption, int width, int height) {
+    std::string text(caption);
+    HMENU menu = FMainMenu ? FMainMenu->Handle() : nullptr;
+    if (FKind == TFormKind::Main) {
+        CreateWindowExA(0, FormClassName, text.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                        CW_USEDEFAULT, CW_USEDEFAULT, width, height, nullptr, menu, FApp.Instance(),
+                        this);
+        return;
+    }
+    DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | DS_MODALFRAME;
+    DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+    RECT r{0, 0, width, height};
+    AdjustWindowRectEx(&r, style, menu != nullptr, exStyle);
+    int outerWidth = r.right - r.left;
+    int outerHeight = r.bottom - r.top;
+    HWND owner = FApp.DialogOwner();
+    CreateWindowExA(exStyle, FormClassName, text.c_str(), style,
+                    (GetSystemMetrics(SM_CXSCREEN) - outerWidth) / 2,
+                    (GetSystemMetrics(SM_CYSCREEN) - outerHeight) / 2, outerWidth, outerHeight,
+                    owner, menu, FApp.Instance(), this);
+}
+
+void TForm::Destroy() {
+    if (FHandle)
+        DestroyWindow(FHandle);
+}
+
+std::string TForm::Caption() const {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(FHandle)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextA(FHandle, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void TForm::SetCaption(std::string_view caption) {
+    SetWindowTextA(FHandle, std::string(caption).c_str());
+}
+
+void TForm::Show() {
+    ShowWindow(FHandle, SW_SHOW);
+    UpdateWindow(FHandle);
+}
+
+void TForm::Close() {
+    SendMessageA(FHandle, WM_CLOSE, 0, 0);
+}
+
+int TForm::ShowModal() {
+    HWND owner = GetWindow(FHandle, GW_OWNER);
+    bool ownerEnabled = owner && IsWindowEnabled(owner);
+    if (ownerEnabled)
+        EnableWindow(owner, FALSE);
+    FModalResult = mrNone;
+    FModal = true;
+    FApp.ModalLoop(*this, true);
+    ShowWindow(FHandle, SW_SHOW);
+    if (HWND first = GetNextDlgTabItem(FHandle, nullptr, FALSE))
+        SetFocus(first);
+    while (FHandle) {
+        if (FModalResult != mrNone) {
+            bool canClose = true;
+            FApp.Guard([&] { canClose = FormCloseQuery(); });
+            if (canClose)
+                break;
+            FModalResult = mrNone;
+        }
+        if (!FApp.HandleMessage()) {
+            PostQuitMessage(0); // the outer loop ends too
+            FModalResult = mrCancel;
+            break;
+        }
+    }
+    FModal = false;
+    FApp.ModalLoop(*this, false);
+    // The owner is enabled before the form hides, so it gets the activation back.
+    if (ownerEnabled)
+        EnableWindow(owner, TRUE);
+    if (FHandle)
+        ShowWindow(FHandle, SW_HIDE);
+    if (owner)
+        SetActiveWindow(owner);
+    return FModalResult != mrNone ? FModalResult : mrCancel;
+}
+
+HWND TForm::CreateControl(const char* className, std::string_view text, DWORD style, TBounds bounds,
+                          DWORD exStyle) {
+    int id = NewCommandId();
+    HWND control = CreateWindowExA(exStyle, className, std::string(text).c_str(), WS_CHILD | style,
+                                   bounds.x, bounds.y, bounds.width, bounds.height, FHandle,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   FApp.Instance(), nullptr);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FApp.Font()), FALSE);
+    return control;
+}
+
+void TForm::SetHint(HWND control, std::string hint) {
+    FHints[control] = std::move(hint);
+}
+
+std::string TForm::HintAt(HWND control, POINT screen) const {
+    for (HWND window = control; window; window = window == FHandle ? nullptr : GetParent(window)) {
+        for (TToolBar* toolBar : FToolBars)
+            if (toolBar->Handle() == window)
+                if (TToolButton* button = toolBar->ButtonAt(screen);
+                    button && !button->Hint().empty())
+                    return LongHint(button->Hint());
+        auto hint = FHints.find(window);
+        if (hint != FHints.end() && !hint->second.empty())
+            return LongHint(hint->second);
+    }
+    return {};
+}
+
+void TForm::SetPopupMenu(HWND control, TPopupMenu* menu) {
+    if (menu)
+        FPopupMenus[control] = menu;
+    else
+        FPopupMenus.erase(control);
+}
+
+void TForm::RegisterButton(HWND button, int modalResult, bool isDefault, bool isCancel,
+                           std::function<void()> onClick) {
+    int id = GetDlgCtrlID(button);
+    FButtons[id] = {modalResult, std::move(onClick)};
+    if (isDefault)
+        FDefaultButton = id;
+    if (isCancel)
+        FCancelButton = id;
+}
+
+void TForm::ClickButton(int id) {
+    auto button = FButtons.find(id);
+    if (button == FButtons.end())
+        return;
+    if (button->second.modalResult != mrNone)
+        FModalResult = button->second.modalResult;
+    if (button->second.onClick)
+        button->second.onClick();
+}
+
+bool TForm::IsShortCut(HWND focus, TShortCut shortCut) {
+    if (shortCut == 0)
+        return false;
+    for (HWND window = focus; window; window = window == FHandle ? nullptr : GetParent(window)) {
+        auto popup = FPopupMenus.find(window);
+        if (popup == FPopupMenus.end())
+            continue;
+        if (TMenuItem* item = popup->second->FindShortCut(shortCut)) {
+            item->Click();
+            return true;
+        }
+    }
+    if (FMainMenu)
+        if (TMenuItem* item = FMainMenu->FindShortCut(shortCut)) {
+            item->Click();
+            return true;
+        }
+    for (TActionList* list : FActionLists)
+        if (TAction* action = list->FindShortCut(shortCut); action && action->Enabled()) {
+            action->Execute();
+            return true;
+        }
+    return false;
+}
+
+bool TForm::DialogKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
+        return false;
+    int id = 0;
+    if (msg.wParam == VK_RETURN) {
+        auto code =
+            SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+        if (code & DLGC_WANTALLKEYS)
+            return false;
+        // Enter presses a focused push button, else the default button.
+        bool onButton = (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) &&
+                        FButtons.count(GetDlgCtrlID(msg.hwnd));
+        id = onButton ? GetDlgCtrlID(msg.hwnd) : FDefaultButton;
+    } else if (msg.wParam == VK_ESCAPE) {
+        id = FCancelButton;
+    }
+    if (id == 0)
+        return false;
+    HWND button = GetDlgItem(FHandle, id);
+    if (!button || IsWindowEnabled(button))
+        ClickButton(id);
+    return true;
+}
+
+void TForm::Register(TActionList* list) {
+    FActionLists.push_back(list);
+}
+
+void TForm::Unregister(TActionList* list) {
+    std::erase(FActionLists, list);
+}
+
+void TForm::Register(TMenu* menu, bool mainMenu) {
+    FMenus.push_back(menu);
+    if (mainMenu) {
+        FMainMenu = static_cast<TMainMenu*>(menu);
+        if (FHandle) {
+            SetMenu(FHandle, menu->Handle());
+            DrawMenuBar(FHandle);
+        }
+    }
+}
+
+void TForm::Unregister(TMenu* menu) {
+    std::erase(FMenus, menu);
+    std::erase_if(FPopupMenus, [&](const auto& entry) { return entry.second == menu; });
+    if (FMainMenu == menu)
+        FMainMenu = nullptr;
+}
+
+void TForm::Register(TToolBar* toolBar) {
+    FToolBars.push_back(toolBar);
+}
+
+void TForm::Unregister(TToolBar* toolBar) {
+    std::erase(FToolBars, toolBar);
+}
+
+LRESULT CALLBACK TForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    TForm* form;
+    if (message == WM_NCCREATE) {
+        form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        form->FHandle = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    } else {
+        form = reinterpret_cast<TForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    }
+    if (!form)
+        return DefWindowProcA(window, message, wParam, lParam);
+    LRESULT result = 0;
+    bool handled = false;
+    form->FApp.Guard([&] { handled = form->Dispatch(message, wParam, lParam, result); });
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        form->FHandle = nullptr;
+        form->FApp.FormDestroyed(*form, true);
+    }
+    return handled ? result : DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (OnMessage(message, wParam, lParam, result))
+        return true;
+    switch (message) {
+    case WM_CREATE:
+        FApp.FormCreated(*this);
+        if (FApp.Icon())
+            SendMessageA(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FApp.Icon()));
+        if (FApp.SmallIcon())
+            SendMessageA(FHandle, WM_SETICON, ICON_SMALL,
+                         reinterpret_cast<LPARAM>(FApp.SmallIcon()));
+        FApp.Guard([&] { CreateControls(); });
+        FApp.Guard([&] { FormCreate(); });
+        result = 0;
+        return true;
+    case WM_DESTROY:
+        FApp.Guard([&] { FormDestroy(); });
+        // The main menu belongs to its TMainMenu, not to the window.
+        if (FMainMenu)
+            SetMenu(FHandle, nullptr);
+        return true;
+    case WM_CLOSE:
+        CloseRequest();
+        return true;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(FHandle, focus))
+                FSavedFocus = focus;
+        } else {
+            FormActivate();
+        }
+        return false;
+    case WM_SETFOCUS:
+        if (FSavedFocus && IsWindow(FSavedFocus) && IsChild(FHandle, FSavedFocus)) {
+            SetFocus(FSavedFocus);
+            return true;
+        }
+        return false;
+    case WM_COMMAND:
+        Command(wParam, lParam);
+        return true;
+    case WM_NOTIFY: {
+        auto& header = *reinterpret_cast<NMHDR*>(lParam);
+        for (TToolBar* toolBar : FToolBars)
+            if (toolBar->HandleNotify(header))
+                return true;
+        if (TListView* list = TListView::FromHandle(header.hwndFrom);
+            list && list->HandleNotify(header))
+            return true;
+        return OnNotify(header, result);
+    }
+    case WM_MENUSELECT:
+        MenuSelect(wParam, lParam);
+        return true;
+    case WM_ENTERMENULOOP:
+        FApp.MenuLoop(true);
+        return false;
+    case WM_EXITMENULOOP:
+        FApp.MenuLoop(false);
+        return false;
+    case WM_CONTEXTMENU:
+        ContextMenu(reinterpret_cast<HWND>(wParam),
+                    {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TForm::Command(WPARAM wParam, LPARAM lParam) {
+    int id = LOWORD(wParam);
+    int code = HIWORD(wParam);
+    HWND control = reinterpret_cast<HWND>(lParam);
+    if (!control) {
+        for (TMenu* menu : FMenus)
+            if (TMenuItem* item = menu->FindCommand(id)) {
+                item->Click();
+                return;
+            }
+        return;
+    }
+    for (TToolBar* toolBar : FToolBars)
+        if (toolBar->Handle() == control) {
+            if (TToolButton* button = toolBar->FindCommand(id))
+                button->Click();
+            return;
+        }
+    if (code == BN_CLICKED && FButtons.count(id)) {
+        ClickButton(id);
+        return;
+    }
+    OnCommand(id, code, control);
+}
+
+void TForm::MenuSelect(WPARAM wParam, LPARAM lParam) {
+    UINT item = LOWORD(wParam);
+    UINT flags = HIWORD(wParam);
+    HMENU menu = reinterpret_cast<HMENU>(lParam);
+    if (flags == 0xFFFF && !menu) {
+        FApp.SetHint({});
+        return;
+    }
+    TMenuItem* found = nullptr;
+    for (TMenu* m : FMenus)
+        if ((found = (flags & MF_POPUP) ? m->FindPosition(menu, item)
+                                        : m->FindCommand(static_cast<int>(item))))
+            break;
+    FApp.SetHint(found ? LongHint(found->Hint()) : std::string());
+}
+
+void TForm::ContextMenu(HWND control, POINT pos) {
+    TPopupMenu* menu = nullptr;
+    for (HWND window = control; window && !menu;
+         window = window == FHandle ? nullptr : GetParent(window)) {
+        auto popup = FPopupMenus.find(window);
+        if (popup != FPopupMenus.end())
+            menu = popup->second;
+    }
+    if (!menu || ContextPopup(control, pos))
+        return;
+    if (pos.x == -1 && pos.y == -1) {
+        pos = {0, 0};
+        ClientToScreen(control, &pos);
+    }
+    menu->Popup(pos);
+}
+
+void TForm::CloseRequest() {
+    if (FModal) {
+        FModalResult = mrCancel;
+        return;
+    }
+    if (!FormCloseQuery())
+        return;
+    if (FApp.MainForm() == this)
+        DestroyWindow(FHandle);
+    else
+        ShowWindow(FHandle, SW_HIDE);
+}
+
+} // namespace porutena
