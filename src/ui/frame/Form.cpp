@@ -157,13 +157,35 @@ int TForm::ShowModal() {
 
 HWND TForm::CreateControl(const char* className, std::string_view text, DWORD style, TBounds bounds,
                           DWORD exStyle) {
-    int id = NewCommandId();
     HWND control = CreateWindowExA(exStyle, className, std::string(text).c_str(), WS_CHILD | style,
                                    bounds.x, bounds.y, bounds.width, bounds.height, FHandle,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(NewCommandId())),
                                    FApp.Instance(), nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FApp.Font()), FALSE);
     return control;
+}
+
+HWND TForm::CreateUnicodeControl(const wchar_t* className, DWORD style, TBounds bounds,
+                                 DWORD exStyle) {
+    HWND control = CreateWindowExW(exStyle, className, L"", WS_CHILD | style, bounds.x, bounds.y,
+                                   bounds.width, bounds.height, FHandle,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(NewCommandId())),
+                                   FApp.Instance(), nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FApp.Font()), FALSE);
+    return control;
+}
+
+void TForm::AddBevel(TBounds bounds) {
+    FBevels.push_back(bounds);
+    RECT r{bounds.x, bounds.y, bounds.x + bounds.width, bounds.y + bounds.height};
+    InvalidateRect(FHandle, &r, TRUE);
+}
+
+void TForm::PaintBevels(HDC dc) const {
+    for (const TBounds& b : FBevels) {
+        RECT r{b.x, b.y, b.x + b.width, b.y + b.height};
+        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+    }
 }
 
 void TForm::SetHint(HWND control, std::string hint) {
@@ -374,6 +396,24 @@ bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
         else
             FocusFirstControl();
         return true;
+    case WM_PAINT:
+        if (FBevels.empty())
+            return false;
+        {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(FHandle, &paint);
+            PaintBevels(dc);
+            EndPaint(FHandle, &paint);
+        }
+        return true;
+    case WM_PRINTCLIENT: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        RECT client{};
+        GetClientRect(FHandle, &client);
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        PaintBevels(dc);
+        return true;
+    }
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) {
             for (TToolBar* toolBar : FToolBars)

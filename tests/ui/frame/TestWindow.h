@@ -2,6 +2,7 @@
 // The window most frame tests run against: actions, main menu with radio items, a check
 // item and a submenu, a context menu on an edit box, and a toolbar with check groups.
 #include "FrameTestSupport.h"
+#include "resource.h"
 
 #include <map>
 #include <string>
@@ -95,6 +96,9 @@ public:
     TMenuItem& ppmBold = ppmEdit.Add(
         {.caption = "太字", .shortCut = ShortCut('B', scCtrl), .onClick = Counter("popupBold")});
 
+    TImageList imlToolBar = TImageList::FromBitmap(GetModuleHandleA(nullptr), IDB_TOOLBAR, 16);
+    TImageList imlToolBar2 =
+        TImageList::FromBitmap(GetModuleHandleA(nullptr), IDB_TOOLBAR_DISABLED, 16);
     TToolBar tbrTool{*this};
     TToolButton* tlbCopy = nullptr;
     TToolButton* tlbAll = nullptr;
@@ -109,7 +113,7 @@ public:
 
 protected:
     void CreateControls() override {
-        tbrTool.Create(nullptr, nullptr);
+        tbrTool.Create(imlToolBar.Handle(), imlToolBar2.Handle(), 30);
         tlbCopy = &tbrTool.AddButton(
             {.hint = "名前取得|ﾀﾞｲｱﾛｸﾞからﾌｧｲﾙを選択します。", .action = &actCopy});
         tlbAll = &tbrTool.AddButton({.action = &actAll});
