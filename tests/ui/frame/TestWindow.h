@@ -37,6 +37,8 @@ public:
     }
 
     std::map<std::string, int> runs;
+    // Asked before a context menu opens; true suppresses it.
+    std::function<bool(HWND control, POINT& pos)> onContextPopup;
     // The state of the clicked button as the action saw it.
     bool downSeenByAction = false;
 
@@ -112,6 +114,9 @@ public:
     TEdit edtDisabled;
 
 protected:
+    bool ContextPopup(HWND control, POINT& pos) override {
+        return onContextPopup && onContextPopup(control, pos);
+    }
     void CreateControls() override {
         tbrTool.Create(imlToolBar.Handle(), imlToolBar2.Handle(), 30);
         tlbCopy = &tbrTool.AddButton(
