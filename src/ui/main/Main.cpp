@@ -1,0 +1,119 @@
+// The window's life cycle and its side of the name lists.
+#include "ui/main/Main.h"
+
+#include "core/Rendering.h"
+#include "core/StandardLibrary.h"
+
+#include <shellapi.h>
+
+namespace porutena {
+
+TfrmMain::TfrmMain(TApplication& app, TMainContext context)
+    : TForm(app, TFormKind::Main), FContext(std::move(context)) {
+    Create("ぽるてな", MainLayout::FormWidth, MainLayout::FormHeight);
+}
+
+TfrmMain::~TfrmMain() {
+    Destroy();
+    App().OnHint = nullptr;
+}
+
+void TfrmMain::FormCreate() {
+    DragAcceptFiles(Handle(), TRUE);
+    App().OnHint = [this] { ApplicationHint(); };
+    FRegistry = TPorutenaRegistry::Create(FContext.KeyStore);
+    FFileList.clear();
+    FOldList.clear();
+    FFirstActivate = true;
+    FRegistry->RaiseLoadError();
+}
+
+void TfrmMain::FormActivate() {
+    if (!FFirstActivate)
+        return;
+    // Cleared first: a settings error that ApplySettings reports at its end must not bring
+    // this work back at the next activation.
+    FFirstActivate = false;
+    const std::vector<std::string> arguments = FContext.Start.Arguments();
+    if (!arguments.empty()) {
+        for (const std::string& argument : arguments)
+            AddFile(ConvertFileName(argument, false, FContext.Search));
+        ShowList(FFileList, lsvFileList);
+        SelectFirstFile();
+    }
+    ApplySettings();
+}
+
+bool TfrmMain::FormCloseQuery() {
+    // The size stored at exit is the normal one, never the maximised one.
+    Restore();
+    return true;
+}
+
+void TfrmMain::FormDestroy() {
+    if (!FRegistry)
+        return;
+    StoreSettings();
+    // Freed on every path; a value that cannot be written is reported.
+    const std::unique_ptr<TPorutenaRegistry> registry = std::move(FRegistry);
+    registry->Save();
+}
+
+bool TfrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {
+    if (message != WM_DROPFILES)
+        return false;
+    WMDropFiles(reinterpret_cast<HDROP>(wParam));
+    result = 0;
+    return true;
+}
+
+void TfrmMain::ApplicationHint() {
+    stbStatus.SetSimpleText(App().Hint());
+}
+
+TViewOptions TfrmMain::ViewOptions() const {
+    // Only the check states count, never the toolbar buttons' pressed states.
+    TViewOptions options;
+    options.Style =
+        mnuFileOnly.Checked() ? TFileViewStyle::fvsFileOnly : TFileViewStyle::fvsFullPath;
+    options.Length =
+        mnuLongFileName.Checked() ? TFileViewLength::fvlLongName : TFileViewLength::fvlShortName;
+    options.Sep = actSepYen.Checked()         ? TPathSep::psYen
+                  : actSepDoubleYen.Checked() ? TPathSep::psDoubleYen
+                                              : TPathSep::psSlash;
+    return options;
+}
+
+void TfrmMain::AddFile(std::string Name) {
+    porutena::AddFile(FFileList, std::move(Name));
+    actCopyAll.SetEnabled(true);
+}
+
+void TfrmMain::ShowList(const TStringList& List, TListView& View) {
+    View.SetItems(RenderList(List, ViewOptions(), FContext.Search));
+}
+
+void TfrmMain::MoveToOldList() {
+    porutena::MoveToOldList(FFileList, FOldList, [this] { return FRegistry->GetOldListNum(); });
+    ShowList(FOldList, lsvOldFile);
+    if (lsvOldFile.Count() > 0)
+        lsvOldFile.Select(0);
+    lsvFileList.Clear();
+}
+
+void TfrmMain::RefreshLists() {
+    ShowList(FFileList, lsvFileList);
+    ShowList(FOldList, lsvOldFile);
+    SelectFirstFile();
+}
+
+void TfrmMain::SelectFirstFile() {
+    if (lsvFileList.Count() > 0)
+        lsvFileList.Select(0);
+}
+
+void TfrmMain::SetFileNameText(std::string_view Text) {
+    edtFileName.SetText(Text);
+}
+
+} // namespace porutena

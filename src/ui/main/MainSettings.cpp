@@ -1,0 +1,99 @@
+// The settings applied to the window at its first activation and taken back at its end, and
+// the two bar toggles they use.
+#include "ui/main/Main.h"
+
+#include "core/Errors.h"
+
+namespace porutena {
+
+namespace {
+
+// The list control's two automatic widths are the lowest a column width may be.
+constexpr std::int32_t LowestColumnWidth = LVSCW_AUTOSIZE_USEHEADER;
+
+} // namespace
+
+void TfrmMain::ApplySettings() {
+    TPorutenaRegistry& registry = *FRegistry;
+    if (!registry.ShowStatusBar)
+        mnuStatusBarClick();
+    if (!registry.ShowToolBar)
+        mnuToolBarClick();
+    if (registry.Height != 0)
+        SetHeight(registry.Height);
+    if (registry.Width != 0)
+        SetWidth(registry.Width);
+
+    // A width out of range is reported once everything else is applied, and its column
+    // is fitted to the window meanwhile.
+    bool rangeError = false;
+    ApplyColumnWidth(lsvFileList, registry.HeaderFName, rangeError);
+    ApplyColumnWidth(lsvOldFile, registry.HeaderOlist, rangeError);
+
+    if (registry.FileViewStyle != TFileViewStyle::fvsFullPath)
+        actViewFileOnly.Execute();
+    else
+        actViewFullPath.Execute();
+    if (registry.FileViewLength != TFileViewLength::fvlLongName)
+        actShortName.Execute();
+    else
+        actLongName.Execute();
+    switch (static_cast<TPathSep>(registry.PathSep)) {
+    case TPathSep::psSlash:
+        actSepSlash.Execute();
+        break;
+    case TPathSep::psDoubleYen:
+        actSepDoubleYen.Execute();
+        break;
+    default:
+        actSepYen.Execute();
+        break;
+    }
+    if (rangeError)
+        throw ERangeError();
+}
+
+void TfrmMain::ApplyColumnWidth(TListView& view, std::int32_t stored, bool& rangeError) {
+    if (stored < LowestColumnWidth) {
+        rangeError = true;
+        stored = 0;
+    }
+    view.SetColumnWidth(0, stored != 0 ? stored : ClientWidth() - MainLayout::ColumnFitMargin);
+}
+
+void TfrmMain::StoreSettings() {
+    TPorutenaRegistry& registry = *FRegistry;
+    registry.ShowStatusBar = ShownByItself(stbStatus.Handle());
+    registry.ShowToolBar = ShownByItself(tbrTool.Handle());
+    registry.Height = Height();
+    registry.Width = Width();
+    registry.HeaderFName = lsvFileList.ColumnWidth(0);
+    registry.HeaderOlist = lsvOldFile.ColumnWidth(0);
+    registry.FileViewStyle =
+        mnuFullPath.Checked() ? TFileViewStyle::fvsFullPath : TFileViewStyle::fvsFileOnly;
+    registry.FileViewLength =
+        mnuLongFileName.Checked() ? TFileViewLength::fvlLongName : TFileViewLength::fvlShortName;
+    const TPathSep sep = actSepYen.Checked()         ? TPathSep::psYen
+                         : actSepDoubleYen.Checked() ? TPathSep::psDoubleYen
+                                                     : TPathSep::psSlash;
+    registry.PathSep = static_cast<std::uint8_t>(sep);
+}
+
+void TfrmMain::mnuToolBarClick() {
+    ToggleBar(mnuToolBar, tbrTool.Handle(), tbrTool.Height());
+}
+
+void TfrmMain::mnuStatusBarClick() {
+    ToggleBar(mnuStatusBar, stbStatus.Handle(), stbStatus.Height());
+}
+
+void TfrmMain::ToggleBar(TMenuItem& item, HWND bar, int height) {
+    item.SetChecked(!item.Checked());
+    const bool shown = item.Checked();
+    ShowWindow(bar, shown ? SW_SHOW : SW_HIDE);
+    SetClientHeight(ClientHeight() + (shown ? height : -height));
+    // Laid out also when the height could not change (a maximised window).
+    FormResize();
+}
+
+} // namespace porutena
