@@ -118,6 +118,35 @@ TEST_F(StartupTest, ControlsLieWhereDesignedAndFollowTheWindowsSize) {
     }
 }
 
+TEST_F(StartupTest, TheSplitterResizesTheOldListWithinItsLimits) {
+    TfrmMain& w = Open();
+    HWND splitter = w.Splitter1.Handle();
+    const int total =
+        BoundsOf(w.lsvOldFile.Handle()).height + 3 + BoundsOf(w.lsvFileList.Handle()).height;
+    auto drag = [&](int dy) {
+        SendMessageA(splitter, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 1));
+        SendMessageA(splitter, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 1 + dy));
+        SendMessageA(splitter, WM_LBUTTONUP, 0, MAKELPARAM(10, 1 + dy));
+    };
+    struct Case {
+        int dy;
+        int oldHeight;
+    };
+    // Down, up, and past either end: each list keeps at least one pixel.
+    for (const Case c : {Case{20, 105}, Case{-50, 55}, Case{-500, 1}, Case{1000, total - 4}}) {
+        SCOPED_TRACE(c.dy);
+        drag(c.dy);
+        const TBounds old = BoundsOf(w.lsvOldFile.Handle());
+        const TBounds current = BoundsOf(w.lsvFileList.Handle());
+        EXPECT_EQ(old.height, c.oldHeight);
+        EXPECT_EQ(BoundsOf(splitter).y, old.y + old.height);
+        EXPECT_EQ(current.y, old.y + old.height + 3);
+        EXPECT_EQ(current.height, total - 3 - c.oldHeight);
+        EXPECT_FALSE(w.Splitter1.Dragging());
+    }
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(StartupTest, ListsEditBoxAndBarsAreTheDesignedKinds) {
     TfrmMain& w = Open();
     EXPECT_EQ(ColumnCaption(w.lsvOldFile), "旧リスト");

@@ -1,0 +1,161 @@
+// Names chosen in the open dialog: the scripted one, and the system's one driven on screen.
+#include "MainTestSupport.h"
+
+#include "core/Errors.h"
+#include "platform/win32/OpenFileDialog.h"
+
+#include <cderr.h>
+#include <dlgs.h>
+
+namespace porutena::test {
+namespace {
+
+class OpenDialogTest : public MainWindowTest {
+protected:
+    OpenDialogTest() {
+        char path[MAX_PATH] = {};
+        GetLongPathNameA(temp.Path().c_str(), path, MAX_PATH);
+        folder = path;
+    }
+    std::string File(const std::string& name) {
+        temp.MakeFile(name);
+        return folder + "\\" + name;
+    }
+    void PressCtrl(TfrmMain& w, WORD key) {
+        TKeysDown ctrl{VK_CONTROL};
+        PressKey(app, w.lsvOldFile.Handle(), key);
+    }
+    TTempFolder temp{"porutena-open"};
+    std::string folder;
+};
+
+TEST_F(OpenDialogTest, ChosenFilesReplaceTheBatchAndACancelChangesNothing) {
+    const std::string a = File("a.txt"), b = File("b.txt"), c = File("c.txt");
+    dialog.choices = {TStringList{b, a}, std::nullopt, TStringList{c}};
+    TfrmMain& w = Open();
+    w.lsvOldFile.SetFocus();
+
+    PressCtrl(w, 'O');
+    EXPECT_EQ(dialog.shown, 1);
+    EXPECT_EQ(w.FileList(), (TStringList{b, a}));
+    EXPECT_EQ(w.lsvFileList.Items(), (TStringList{b, a}));
+    EXPECT_EQ(w.lsvFileList.SelectedIndex(), 0);
+    EXPECT_EQ(w.edtFileName.Text(), b);
+    EXPECT_EQ(GetFocus(), w.lsvOldFile.Handle()); // the focus stays where it was
+
+    // Cancelled: nothing moves.
+    SendCommand(w.Handle(), w.mnuGet.Command());
+    EXPECT_EQ(dialog.shown, 2);
+    EXPECT_EQ(w.FileList(), (TStringList{b, a}));
+    EXPECT_TRUE(w.OldList().empty());
+    EXPECT_EQ(w.edtFileName.Text(), b);
+
+    // One file, from the toolbar.
+    SendCommand(w.Handle(), w.tlbGet->Command(), w.tbrTool.Handle(), BN_CLICKED);
+    EXPECT_EQ(dialog.shown, 3);
+    EXPECT_EQ(w.FileList(), TStringList{c});
+    EXPECT_EQ(w.OldList(), (TStringList{a, b}));
+    EXPECT_EQ(w.edtFileName.Text(), c);
+    EXPECT_TRUE(recorder.boxes.empty());
+}
+
+// A dialog that fails, as the system's does when the names do not fit its buffer.
+class TFailingOpenDialog final : public TOpenDialog {
+public:
+    bool Execute() override { throw EError("選択したﾌｧｲﾙが多すぎます。"); }
+    const std::vector<std::string>& Files() const override { return FFiles; }
+
+private:
+    std::vector<std::string> FFiles;
+};
+
+TEST_F(OpenDialogTest, AFailingDialogIsReportedAndChangesNothing) {
+    const std::string a = File("a.txt");
+    start.commandLine = "porutena.exe " + a;
+    TMainContext context = Context();
+    context.MakeOpenDialog = [](HWND) { return std::make_unique<TFailingOpenDialog>(); };
+    form = std::make_unique<TfrmMain>(app, context);
+    form->Show();
+    SendCommand(form->Handle(), form->mnuGet.Command());
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, "選択したﾌｧｲﾙが多すぎます。.");
+    EXPECT_EQ(form->FileList(), TStringList{a});
+    EXPECT_TRUE(form->OldList().empty());
+}
+
+TEST_F(OpenDialogTest, TheSystemsDialogIsOwnedByTheWindowAndReportsABufferTooSmall) {
+    TfrmMain& w = Open();
+    // The program's own: the system's dialog with its buffer for thousands of names.
+    const std::unique_ptr<TOpenDialog> made =
+        SystemContext(keys, start, search).MakeOpenDialog(w.Handle());
+    EXPECT_NE(dynamic_cast<TOpenFileDialog*>(made.get()), nullptr);
+
+    // The system's dialog class with a dialog call that answers "too small".
+    TMainContext context = Context();
+    HWND owner = nullptr;
+    context.MakeOpenDialog = [&owner](HWND window) {
+        return std::make_unique<TOpenFileDialog>(
+            window,
+            [&owner](OPENFILENAMEA* ofn) {
+                owner = ofn->hwndOwner;
+                return FALSE;
+            },
+            [] { return static_cast<DWORD>(FNERR_BUFFERTOOSMALL); });
+    };
+    CloseAndForget();
+    form = std::make_unique<TfrmMain>(app, context);
+    form->Show();
+    SendCommand(form->Handle(), form->mnuGet.Command());
+    EXPECT_EQ(owner, form->Handle());
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].caption, "ぽるてな");
+    EXPECT_EQ(recorder.boxes[0].flags, static_cast<UINT>(MB_ICONSTOP | MB_OK));
+    EXPECT_TRUE(form->FileList().empty());
+}
+
+TEST_F(OpenDialogTest, OnScreenTheChoiceArrivesAndTheNextShowingStartsAtTheFirstName) {
+    const std::string a = File("a.txt"), b = File("ｿ表.txt");
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(folder.c_str());
+    TMainContext context = Context();
+    context.MakeOpenDialog = [](HWND owner) { return std::make_unique<TOpenFileDialog>(owner); };
+    form = std::make_unique<TfrmMain>(app, context);
+    form->Show();
+
+    // Types two names into the dialog's name box and presses OK; once only.
+    std::string startName;
+    auto choose = [&](const std::string& names) {
+        return [&, names] {
+            HWND dialogWindow = FindWindowA("#32770", nullptr);
+            if (!dialogWindow || !IsWindowVisible(dialogWindow) ||
+                GetWindow(dialogWindow, GW_OWNER) != form->Handle())
+                return false;
+            char text[MAX_PATH] = {};
+            SendMessageA(dialogWindow, CDM_GETSPEC, sizeof text, reinterpret_cast<LPARAM>(text));
+            startName = text;
+            SendMessageA(dialogWindow, CDM_SETCONTROLTEXT, cmb13,
+                         reinterpret_cast<LPARAM>(names.c_str()));
+            PostMessageA(dialogWindow, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialogWindow, IDOK)));
+            return true;
+        };
+    };
+    {
+        TTimerProbe probe(app, choose("\"ｿ表.txt\" \"a.txt\""));
+        SendCommand(form->Handle(), form->mnuGet.Command());
+    }
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(form->FileList(), (TStringList{b, a}));
+    EXPECT_TRUE(recorder.boxes.empty());
+    {
+        TTimerProbe probe(app, choose("\"a.txt\""));
+        SendCommand(form->Handle(), form->mnuGet.Command());
+    }
+    EXPECT_EQ(startName, "ｿ表.txt"); // the first chosen file, named again
+    EXPECT_EQ(form->FileList(), TStringList{a});
+    EXPECT_EQ(form->OldList(), (TStringList{a, b}));
+}
+
+} // namespace
+} // namespace porutena::test
