@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Starts porutena.exe under Wine with names on its command line, written in other letter case
+# than stored, presses Ctrl+A as a person would, and reads the X clipboard, where Wine hands
+# the copied text over as UTF-8 with LF line ends. Needs an X display and the Wine
+# environment of scripts/wine-env.sh.
+#   copy_all.sh PATH/TO/porutena.exe
+set -euo pipefail
+exe=$1
+[ -n "${DISPLAY:-}" ] || { echo "FAIL: no X display"; exit 1; }
+
+dir=$(mktemp -d /tmp/porutena-process.XXXXXX)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  rm -rf "$dir"
+}
+trap cleanup EXIT
+
+mkdir "$dir/Sub Dir"
+touch "$dir/Sub Dir/Mixed Case.TXT" "$dir/表ソ.txt"
+windows_dir="Z:${dir//\//\\}"
+# Each name ended by a line end, the last one too.
+expected="Z:${dir//\//\\}\\Sub Dir\\Mixed Case.TXT
+Z:${dir//\//\\}\\表ソ.txt
+"
+
+wine "$exe" "$windows_dir\\sub dir\\MIXED case.txt" "$windows_dir\\表ソ.TXT" &
+pid=$!
+
+wid=
+for _ in $(seq 1 300); do
+  wid=$(xdotool search --onlyvisible --name '^ぽるてな$' 2>/dev/null | head -n1 || true)
+  [ -n "$wid" ] && break
+  sleep 0.2
+done
+[ -n "$wid" ] || { echo "FAIL: the window did not appear"; exit 1; }
+sleep 1
+
+got=
+for attempt in 1 2 3; do
+  xdotool windowfocus --sync "$wid" 2>/dev/null || true
+  xdotool key --clearmodifiers ctrl+a
+  for _ in $(seq 1 25); do
+    # The mark keeps the trailing line end from being cut off.
+    got=$(xclip -o -selection clipboard 2>/dev/null; echo .)
+    got=${got%.}
+    [ "$got" = "$expected" ] && break 2
+    sleep 0.2
+  done
+done
+
+wine taskkill /im porutena.exe >/dev/null 2>&1 || true
+for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && { echo "FAIL: the program did not close"; exit 1; }
+pid=
+
+if [ "$got" != "$expected" ]; then
+  echo "FAIL: the clipboard holds"
+  printf '%s' "$got" | od -c | head -20
+  echo "expected"
+  printf '%s' "$expected" | od -c | head -20
+  exit 1
+fi
+echo "ok: the names arrived rendered in stored case"
