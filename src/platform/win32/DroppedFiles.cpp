@@ -1,5 +1,9 @@
 #include "platform/win32/DroppedFiles.h"
 
+#include "platform/win32/GlobalMemory.h"
+
+#include <shlobj.h>
+
 #include <cstring>
 #include <utility>
 
@@ -29,8 +33,60 @@ std::string TDroppedFiles::Name(UINT index) const {
     return name;
 }
 
+namespace {
+
+// The names of a DROPFILES block in one walk, each up to its NUL and within the block; a
+// name past the block's end reads as empty. Wide names take the system's code page, as
+// DragQueryFileA gives them.
+std::vector<std::string> ReadNames(const char* block, std::size_t size, UINT count) {
+    const auto& header = *reinterpret_cast<const DROPFILES*>(block);
+    std::vector<std::string> names;
+    names.reserve(count);
+    std::size_t at = header.pFiles;
+    for (UINT i = 0; i < count; ++i) {
+        if (at >= size) {
+            names.emplace_back();
+            continue;
+        }
+        if (!header.fWide) {
+            const std::size_t length = strnlen(block + at, size - at);
+            names.emplace_back(block + at, length);
+            at += length + 1;
+            continue;
+        }
+        std::wstring wide;
+        for (; at + 1 < size; at += 2) {
+            wchar_t c;
+            std::memcpy(&c, block + at, sizeof c);
+            if (c == L'\0')
+                break;
+            wide += c;
+        }
+        at += 2;
+        std::string name;
+        if (!wide.empty()) {
+            const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                              nullptr, 0, nullptr, nullptr);
+            name.resize(static_cast<std::size_t>(n));
+            WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), name.data(),
+                                n, nullptr, nullptr);
+        }
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+} // namespace
+
 std::vector<std::string> TDroppedFiles::Names() const {
     const UINT count = Count();
+    if (count == 0)
+        return {};
+    // DragQueryFileA walks the list from its start for every index, which makes reading a
+    // large drop name by name quadratic; the block is read in one walk instead.
+    const TGlobalLock lock(FDrop);
+    if (lock.Data() && lock.Size() >= sizeof(DROPFILES))
+        return ReadNames(static_cast<const char*>(lock.Data()), lock.Size(), count);
     std::vector<std::string> names;
     names.reserve(count);
     for (UINT i = 0; i < count; ++i)

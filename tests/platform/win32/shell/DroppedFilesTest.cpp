@@ -65,6 +65,7 @@ TEST_P(DroppedFilesText, ManyNames) {
     ASSERT_EQ(drop.Count(), names.size());
     EXPECT_EQ(drop.Name(0), names.front());
     EXPECT_EQ(drop.Name(1999), names.back());
+    EXPECT_EQ(drop.Names(), names); // read in one walk
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, DroppedFilesText, testing::Values(TDropText::Ansi, TDropText::Wide),
