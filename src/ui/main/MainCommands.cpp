@@ -9,12 +9,12 @@ namespace porutena {
 void TfrmMain::WMDropFiles(HDROP drop) {
     // Released when this ends, however it ends.
     const TDroppedFiles files(drop);
-    const UINT count = files.Count();
-    if (count == 0)
+    std::vector<std::string> names = files.Names();
+    if (names.empty())
         return;
     MoveToOldList();
-    for (UINT i = 0; i < count; ++i)
-        AddFile(files.Name(i));
+    for (std::string& name : names)
+        AddFile(std::move(name));
     ShowList(FFileList, lsvFileList);
     SelectFirstFile();
     lsvFileList.SetFocus();
