@@ -7,6 +7,7 @@
 #include "ui/frame/Form.h"
 #include "ui/frame/Images.h"
 #include "ui/frame/ListView.h"
+#include "ui/frame/Splitter.h"
 #include "ui/frame/Menu.h"
 #include "ui/frame/MessageBoxes.h"
 #include "ui/frame/ToolBar.h"
