@@ -116,6 +116,11 @@ TEST_F(ControlsTest, EditBoxReportsEveryChangeAndItsSelectionInBytes) {
     EXPECT_EQ(form.changes, 2);
     edit.SetText("");
     EXPECT_EQ(form.changes, 3);
+    // Typed double-byte text passes the application's loop whole.
+    for (wchar_t c : std::wstring(L"名前"))
+        PostMessageW(edit.Handle(), WM_CHAR, c, 1);
+    app.ProcessMessages();
+    EXPECT_EQ(edit.Text(), "名前");
 }
 
 TEST_F(ControlsTest, ButtonGlyphLabelBevelPictureAndStatusBar) {
