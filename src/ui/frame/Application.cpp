@@ -41,12 +41,8 @@ TApplication::~TApplication() {
 }
 
 void TApplication::SetIcon(int resourceId) {
-    auto load = [&](int size) {
-        return static_cast<HICON>(
-            LoadImageA(FInstance, MAKEINTRESOURCEA(resourceId), IMAGE_ICON, size, size, 0));
-    };
-    FIcon.reset(load(32));
-    FSmallIcon.reset(load(16));
+    FIcon = LoadIconResource(FInstance, resourceId, 32);
+    FSmallIcon = LoadIconResource(FInstance, resourceId, 16);
 }
 
 void TApplication::Run() {

@@ -1,6 +1,7 @@
 #pragma once
 // The application object: title, icon, main form, message loop, current hint, the
 // form font, the message boxes and the one error handler around every handler.
+#include "ui/frame/Images.h"
 #include "ui/frame/MessageBoxes.h"
 
 #include <windows.h>
@@ -87,14 +88,11 @@ private:
     struct FontDeleter {
         void operator()(HFONT font) const { DeleteObject(font); }
     };
-    struct IconDeleter {
-        void operator()(HICON icon) const { DestroyIcon(icon); }
-    };
 
     HINSTANCE FInstance;
     std::string FTitle;
-    std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter> FIcon;
-    std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter> FSmallIcon;
+    TIcon FIcon;
+    TIcon FSmallIcon;
     std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> FFont;
     TForm* FMainForm = nullptr;
     std::vector<TForm*> FModalForms;

@@ -1,11 +1,13 @@
 #pragma once
-// Thin wrappers over child controls: each borrows its HWND (the form's window destroys it).
+// Thin wrappers over child controls. Each borrows its HWND (the form's window destroys it)
+// and is found again from the HWND, so the form hands it the notifications of its control.
 #include "ui/frame/Form.h"
+#include "ui/frame/Images.h"
 
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <utility>
 
 namespace porutena {
 
@@ -16,28 +18,52 @@ public:
     TWinControl& operator=(const TWinControl&) = delete;
 
     HWND Handle() const { return FHandle; }
-    void Attach(HWND handle) { FHandle = handle; }
+    static TWinControl* FromHandle(HWND window);
+
     std::string Text() const;
     void SetText(std::string_view text);
     bool Enabled() const { return IsWindowEnabled(FHandle) != FALSE; }
     void SetEnabled(bool value) { EnableWindow(FHandle, value); }
     bool Visible() const { return IsWindowVisible(FHandle) != FALSE; }
     void SetVisible(bool value) { ShowWindow(FHandle, value ? SW_SHOW : SW_HIDE); }
+    // Position and size within the parent's client area.
+    TBounds Bounds() const;
     void SetBounds(TBounds bounds);
     void SetFocus() { ::SetFocus(FHandle); }
     bool Focused() const { return GetFocus() == FHandle; }
 
+    // The control received the keyboard focus (edit boxes and list views report it).
+    std::function<void()> OnEnter;
+
 protected:
-    ~TWinControl() = default;
+    ~TWinControl();
+    // Takes the control's window: from now on the form routes its notifications here.
+    void Attach(HWND handle);
+    // A WM_COMMAND notification code or a WM_NOTIFY of this control; true when handled.
+    virtual bool HandleCommand(int /*code*/) { return false; }
+    virtual bool HandleNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+
     HWND FHandle = nullptr;
+
+private:
+    friend class TForm;
 };
 
-// Single-line edit box with a sunken border.
+// Single-line edit box with a sunken border. Positions count bytes (an ANSI edit box).
 class TEdit : public TWinControl {
 public:
     void Create(TForm& form, TBounds bounds, DWORD style = ES_AUTOHSCROLL | WS_TABSTOP);
     std::string SelText() const;
+    // Start and end of the selection.
+    std::pair<int, int> Selection() const;
+    void SetSelection(int start, int end);
     void SetPasswordChar(char c);
+
+    // Any change of the text, by the user or by SetText.
+    std::function<void()> OnChange;
+
+protected:
+    bool HandleCommand(int code) override;
 };
 
 // Designed values of a push button; fields in this order for designated initializers.
@@ -52,6 +78,12 @@ struct TButtonProps {
 class TButton : public TWinControl {
 public:
     void Create(TForm& form, TBounds bounds, TButtonProps props);
+    // A glyph left of the caption (the first image of the list); the button keeps the list.
+    void SetGlyph(TImageList glyph);
+    HIMAGELIST Glyph() const { return FGlyph.Handle(); }
+
+private:
+    TImageList FGlyph;
 };
 
 // Static text; `style` SS_LEFT, SS_CENTER, ...
@@ -60,58 +92,33 @@ public:
     void Create(TForm& form, TBounds bounds, std::string_view text, DWORD style = SS_LEFT);
 };
 
-// Status bar with one simple text area, along the bottom of the form.
-class TStatusBar : public TWinControl {
+// A sunken frame drawn behind the controls it surrounds.
+class TBevel : public TWinControl {
 public:
-    void Create(TForm& form);
-    void SetText(std::string_view text);
-    // Follows the form's size; call from the form's WM_SIZE.
-    void AutoSize() { SendMessageA(FHandle, WM_SIZE, 0, 0); }
-    int Height() const;
+    void Create(TForm& form, TBounds bounds);
 };
 
-// List view in report mode: full-row, single selection, read-only unless styles say otherwise.
-// With LVS_OWNERDATA the rows are virtual and their text comes from OnGetText.
-class TListView : public TWinControl {
+// A picture holding an icon, which stays the caller's.
+class TImage : public TWinControl {
 public:
-    TListView() = default;
-    ~TListView();
-    void Create(TForm& form, TBounds bounds,
-                DWORD style = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP);
-    static TListView* FromHandle(HWND window);
+    void Create(TForm& form, TBounds bounds);
+    void SetIcon(HICON icon);
+    HICON Icon() const;
+};
 
-    void AddColumn(std::string_view caption, int width);
-    // A width or LVSCW_AUTOSIZE (-1) / LVSCW_AUTOSIZE_USEHEADER (-2); such a code stays the
-    // column's width until the user resizes the column.
-    void SetColumnWidth(int column, int width);
-    int ColumnWidth(int column) const;
-
-    int Count() const;
-    // Replaces all rows at once, repainting once.
-    void SetItems(const std::vector<std::string>& texts);
-    void DeleteItem(int row);
-    void Clear();
-    std::string ItemText(int row) const;
-    // Virtual rows: their number and the text of a row (column 0).
-    void SetVirtualCount(int count);
-    std::function<std::string(int row)> OnGetText;
-
-    int SelectedIndex() const;
-    // Selects and focuses a row (scrolled into view); -1 clears the selection.
-    void Select(int row);
-    RECT ItemRect(int row) const;
-    // The row at a client point, or -1.
-    int ItemAt(POINT client) const;
-
-    // LVN_GETDISPINFO for virtual rows; the form routes it here.
-    bool HandleNotify(NMHDR& header);
+// Status bar with one simple text area along the bottom of the form, `height` high (0: as
+// high as its font needs).
+class TStatusBar : public TWinControl {
+public:
+    void Create(TForm& form, int height = 0);
+    std::string SimpleText() const;
+    void SetSimpleText(std::string_view text);
+    // Follows the form's size; call from FormResize.
+    void AutoSize();
+    int Height() const;
 
 private:
-    struct TWidthCode {
-        int code;
-        int actual;
-    };
-    std::vector<TWidthCode> FWidthCodes;
+    int FHeight = 0;
 };
 
 } // namespace porutena

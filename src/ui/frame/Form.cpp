@@ -72,6 +72,49 @@ void TForm::Show() {
     UpdateWindow(FHandle);
 }
 
+int TForm::Width() const {
+    RECT r{};
+    GetWindowRect(FHandle, &r);
+    return r.right - r.left;
+}
+
+int TForm::Height() const {
+    RECT r{};
+    GetWindowRect(FHandle, &r);
+    return r.bottom - r.top;
+}
+
+void TForm::SetWidth(int width) {
+    SetWindowPos(FHandle, nullptr, 0, 0, width, Height(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::SetHeight(int height) {
+    SetWindowPos(FHandle, nullptr, 0, 0, Width(), height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int TForm::ClientWidth() const {
+    RECT r{};
+    GetClientRect(FHandle, &r);
+    return r.right;
+}
+
+int TForm::ClientHeight() const {
+    RECT r{};
+    GetClientRect(FHandle, &r);
+    return r.bottom;
+}
+
+void TForm::SetClientHeight(int height) {
+    SetHeight(Height() - ClientHeight() + height);
+}
+
+void TForm::Restore() {
+    if (Maximized() || Minimized())
+        ShowWindow(FHandle, SW_RESTORE);
+}
+
 void TForm::Close() {
     SendMessageA(FHandle, WM_CLOSE, 0, 0);
 }
@@ -85,8 +128,7 @@ int TForm::ShowModal() {
     FModal = true;
     FApp.ModalLoop(*this, true);
     ShowWindow(FHandle, SW_SHOW);
-    if (HWND first = GetNextDlgTabItem(FHandle, nullptr, FALSE))
-        SetFocus(first);
+    FocusFirstControl();
     while (FHandle) {
         if (FModalResult != mrNone) {
             bool canClose = true;
@@ -143,10 +185,28 @@ std::string TForm::HintAt(HWND control, POINT screen) const {
 }
 
 void TForm::SetPopupMenu(HWND control, TPopupMenu* menu) {
-    if (menu)
+    if (menu) {
         FPopupMenus[control] = menu;
-    else
+        if (control != FHandle)
+            SetWindowSubclass(control, PopupOwnerProc, 0, reinterpret_cast<DWORD_PTR>(FHandle));
+    } else {
         FPopupMenus.erase(control);
+        RemoveWindowSubclass(control, PopupOwnerProc, 0);
+    }
+}
+
+// Some controls show a menu of their own on WM_CONTEXTMENU instead of passing it up; a
+// control with our context menu hands the request to the form.
+LRESULT CALLBACK TForm::PopupOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR /*id*/, DWORD_PTR form) {
+    if (message == WM_CONTEXTMENU) {
+        SendMessageA(reinterpret_cast<HWND>(form), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window),
+                     lParam);
+        return 0;
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, PopupOwnerProc, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void TForm::RegisterButton(HWND button, int modalResult, bool isDefault, bool isCancel,
@@ -308,9 +368,17 @@ bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
         }
         return false;
     case WM_SETFOCUS:
-        if (FSavedFocus && IsWindow(FSavedFocus) && IsChild(FHandle, FSavedFocus)) {
+        // The control that had the focus gets it back, at first the first in tab order.
+        if (FSavedFocus && IsWindow(FSavedFocus) && IsChild(FHandle, FSavedFocus))
             SetFocus(FSavedFocus);
-            return true;
+        else
+            FocusFirstControl();
+        return true;
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED) {
+            for (TToolBar* toolBar : FToolBars)
+                toolBar->AutoSize();
+            FormResize();
         }
         return false;
     case WM_COMMAND:
@@ -321,8 +389,8 @@ bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
         for (TToolBar* toolBar : FToolBars)
             if (toolBar->HandleNotify(header))
                 return true;
-        if (TListView* list = TListView::FromHandle(header.hwndFrom);
-            list && list->HandleNotify(header))
+        if (TWinControl* control = TWinControl::FromHandle(header.hwndFrom);
+            control && control->HandleNotify(header, result))
             return true;
         return OnNotify(header, result);
     }
@@ -366,6 +434,9 @@ void TForm::Command(WPARAM wParam, LPARAM lParam) {
         ClickButton(id);
         return;
     }
+    if (TWinControl* wrapper = TWinControl::FromHandle(control);
+        wrapper && wrapper->HandleCommand(code))
+        return;
     OnCommand(id, code, control);
 }
 
@@ -400,6 +471,11 @@ void TForm::ContextMenu(HWND control, POINT pos) {
         ClientToScreen(control, &pos);
     }
     menu->Popup(pos);
+}
+
+void TForm::FocusFirstControl() {
+    if (HWND first = GetNextDlgTabItem(FHandle, nullptr, FALSE); first && first != FHandle)
+        SetFocus(first);
 }
 
 void TForm::CloseRequest() {

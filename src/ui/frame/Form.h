@@ -58,6 +58,21 @@ public:
     std::string Caption() const;
     void SetCaption(std::string_view caption);
     void Show();
+    bool Visible() const { return IsWindowVisible(FHandle) != FALSE; }
+
+    // Outer size, and the client area's size.
+    int Width() const;
+    int Height() const;
+    void SetWidth(int width);
+    void SetHeight(int height);
+    int ClientWidth() const;
+    int ClientHeight() const;
+    // Changes the outer height so that the client area gets this height.
+    void SetClientHeight(int height);
+    bool Maximized() const { return IsZoomed(FHandle) != FALSE; }
+    bool Minimized() const { return IsIconic(FHandle) != FALSE; }
+    // Back to the normal (neither maximised nor minimised) state.
+    void Restore();
     // As the title bar's close button: a modal form ends with mrCancel, the main form is
     // destroyed (ending the application's loop), another form is hidden; FormCloseQuery may
     // refuse.
@@ -78,7 +93,8 @@ public:
     void SetHint(HWND control, std::string hint);
     // The long hint of the control or its nearest parent with one; toolbars answer per button.
     std::string HintAt(HWND control, POINT screen) const;
-    // The context menu of a control (null removes it).
+    // The context menu of a control (null removes it); the control's own one, as an edit
+    // box has, no longer shows.
     void SetPopupMenu(HWND control, TPopupMenu* menu);
 
     // A push button of this form: on a click, `modalResult` (if not mrNone) becomes the form's
@@ -107,6 +123,9 @@ protected:
     virtual void FormDestroy() {}
     virtual bool FormCloseQuery() { return true; }
     virtual void FormActivate() {}
+    // The client area changed size (also once while the window is created): lay out here,
+    // calling AutoSize of the toolbar and status bar first.
+    virtual void FormResize() {}
     // A context menu request on `control` at a screen point ((-1, -1) from the keyboard);
     // change `pos` to move the menu, return true to suppress it.
     virtual bool ContextPopup(HWND /*control*/, POINT& /*pos*/) { return false; }
@@ -125,6 +144,9 @@ private:
     void MenuSelect(WPARAM wParam, LPARAM lParam);
     void ContextMenu(HWND control, POINT pos);
     void CloseRequest();
+    void FocusFirstControl();
+    static LRESULT CALLBACK PopupOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR id, DWORD_PTR form);
 
     struct TButtonInfo {
         int modalResult;

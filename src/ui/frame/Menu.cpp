@@ -150,16 +150,14 @@ TMenu::TMenu(TForm& form, HMENU handle, bool mainMenu)
 
 TMenu::~TMenu() {
     FForm.Unregister(this);
-    DestroyMenu(FHandle);
+    // A menu bar still on its window goes with the window: taking it off now would resize a
+    // form that is itself being torn down.
+    HWND window = FForm.Handle();
+    if (!(window && GetMenu(window) == FHandle))
+        DestroyMenu(FHandle);
 }
 
 TMainMenu::TMainMenu(TForm& form) : TMenu(form, CreateMenu(), true) {}
-
-TMainMenu::~TMainMenu() {
-    // The window would destroy a menu it still holds; the menu is ours.
-    if (Form().Handle() && GetMenu(Form().Handle()) == Handle())
-        SetMenu(Form().Handle(), nullptr);
-}
 
 TPopupMenu::TPopupMenu(TForm& form) : TMenu(form, CreatePopupMenu(), false) {}
 

@@ -107,7 +107,6 @@ private:
 class TMainMenu : public TMenu {
 public:
     explicit TMainMenu(TForm& form);
-    ~TMainMenu();
 };
 
 // A context menu; attach it to controls with TForm::SetPopupMenu.

@@ -6,16 +6,17 @@ namespace porutena {
 
 namespace {
 
-// MessageBoxA offers no position, so a CBT hook centres the box when it is first activated.
-// The hook handle is the one thing the hook procedure cannot be given another way.
-thread_local HHOOK t_centreHook = nullptr;
+// MessageBoxA offers no position, so a CBT hook centres the box when it is first activated;
+// a mark on the box keeps a later activation from moving it back after the user did.
+constexpr const char* CentredProp = "PorutenaCentred";
 
 LRESULT CALLBACK CentreHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE) {
         HWND box = reinterpret_cast<HWND>(wParam);
         char className[16] = {};
         GetClassNameA(box, className, sizeof className);
-        if (lstrcmpA(className, "#32770") == 0) {
+        if (lstrcmpA(className, "#32770") == 0 && !GetPropA(box, CentredProp)) {
+            SetPropA(box, CentredProp, box);
             RECT r;
             GetWindowRect(box, &r);
             int width = r.right - r.left;
@@ -23,9 +24,9 @@ LRESULT CALLBACK CentreHook(int code, WPARAM wParam, LPARAM lParam) {
             SetWindowPos(box, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                          (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            UnhookWindowsHookEx(t_centreHook);
-            t_centreHook = nullptr;
         }
+    } else if (code == HCBT_DESTROYWND) {
+        RemovePropA(reinterpret_cast<HWND>(wParam), CentredProp);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -34,12 +35,10 @@ LRESULT CALLBACK CentreHook(int code, WPARAM wParam, LPARAM lParam) {
 
 int TSystemMessageBoxes::Show(HWND owner, const std::string& text, const std::string& caption,
                               UINT flags) {
-    t_centreHook = SetWindowsHookExA(WH_CBT, CentreHook, nullptr, GetCurrentThreadId());
+    HHOOK hook = SetWindowsHookExA(WH_CBT, CentreHook, nullptr, GetCurrentThreadId());
     int result = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
-    if (t_centreHook) {
-        UnhookWindowsHookEx(t_centreHook);
-        t_centreHook = nullptr;
-    }
+    if (hook)
+        UnhookWindowsHookEx(hook);
     return result;
 }
 

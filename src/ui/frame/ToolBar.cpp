@@ -4,25 +4,6 @@
 
 namespace porutena {
 
-TImageList TImageList::FromBitmap(HINSTANCE instance, int resourceId, int width, COLORREF mask) {
-    return TImageList(ImageList_LoadImageA(instance, MAKEINTRESOURCEA(resourceId), width, 0, mask,
-                                           IMAGE_BITMAP, LR_CREATEDIBSECTION));
-}
-
-TImageList& TImageList::operator=(TImageList&& other) noexcept {
-    if (this != &other) {
-        if (FHandle)
-            ImageList_Destroy(FHandle);
-        FHandle = std::exchange(other.FHandle, nullptr);
-    }
-    return *this;
-}
-
-TImageList::~TImageList() {
-    if (FHandle)
-        ImageList_Destroy(FHandle);
-}
-
 TToolButton::TToolButton(TToolBar& toolBar, TToolButtonProps props, int command)
     : FToolBar(toolBar), FProps(std::move(props)), FCommand(command) {
     if (TAction* action = FProps.action) {
@@ -94,13 +75,18 @@ TToolBar::~TToolBar() {
     }
 }
 
-void TToolBar::Create(HIMAGELIST images, HIMAGELIST disabledImages, int indent) {
-    FHandle = FForm.CreateControl(TOOLBARCLASSNAMEA, "",
-                                  WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, {});
+void TToolBar::Create(HIMAGELIST images, HIMAGELIST disabledImages, int height, int indent) {
+    FHeight = height;
+    DWORD style = WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP;
+    // A fixed height means the form places it; otherwise it sizes itself to its buttons.
+    if (height > 0)
+        style |= CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
+    FHandle = FForm.CreateControl(TOOLBARCLASSNAMEA, "", style, {});
     SendMessageA(FHandle, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(FHandle, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     SendMessageA(FHandle, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledImages));
     SendMessageA(FHandle, TB_SETINDENT, static_cast<WPARAM>(indent), 0);
+    AutoSize();
 }
 
 TToolButton& TToolBar::AddButton(TToolButtonProps props) {

@@ -2,33 +2,16 @@
 // A flat toolbar of glyph-only buttons bound to actions, with check buttons, exclusive
 // groups and tooltips from the short part of each button's hint.
 #include "ui/frame/Action.h"
+#include "ui/frame/Images.h"
 
 #include <commctrl.h>
 
 #include <functional>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace porutena {
-
-// Owns an HIMAGELIST.
-class TImageList {
-public:
-    TImageList() = default;
-    explicit TImageList(HIMAGELIST handle) : FHandle(handle) {}
-    // A strip of `width`-wide glyphs from a bitmap resource; `mask` is the transparent colour.
-    static TImageList FromBitmap(HINSTANCE instance, int resourceId, int width,
-                                 COLORREF mask = CLR_DEFAULT);
-    TImageList(TImageList&& other) noexcept : FHandle(std::exchange(other.FHandle, nullptr)) {}
-    TImageList& operator=(TImageList&& other) noexcept;
-    ~TImageList();
-    HIMAGELIST Handle() const { return FHandle; }
-
-private:
-    HIMAGELIST FHandle = nullptr;
-};
 
 enum class TToolButtonStyle { Button, Check };
 
@@ -87,9 +70,10 @@ public:
     TToolBar(const TToolBar&) = delete;
     TToolBar& operator=(const TToolBar&) = delete;
 
-    // Creates the window along the top of the form. The image lists stay the caller's and
-    // must outlive the toolbar window.
-    void Create(HIMAGELIST images, HIMAGELIST disabledImages, int indent = 4);
+    // Creates the window along the top of the form, `height` high (0: as high as its
+    // buttons), the first button indented by `indent`. The image lists stay the caller's
+    // and must outlive the toolbar.
+    void Create(HIMAGELIST images, HIMAGELIST disabledImages, int height = 0, int indent = 4);
     // On binding the button keeps its own hint, glyph, disabled and pressed state, and takes
     // the action's where it has none (enabled only where enabled, pressed where raised).
     TToolButton& AddButton(TToolButtonProps props);
@@ -102,7 +86,7 @@ public:
     // The button under a screen point, or null.
     TToolButton* ButtonAt(POINT screen);
 
-    // Lets the toolbar follow the form's width; call from the form's WM_SIZE.
+    // Follows the form's width; the form calls it when it is resized.
     void AutoSize();
     int Height() const;
     bool Visible() const;
@@ -117,6 +101,7 @@ private:
 
     TForm& FForm;
     HWND FHandle = nullptr;
+    int FHeight = 0;
     std::vector<std::unique_ptr<TToolButton>> FButtons;
     std::wstring FWideTip;
 };

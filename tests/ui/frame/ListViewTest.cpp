@@ -1,4 +1,4 @@
-// The list view wrapper: virtual rows, batches, selection and column widths.
+// The list view wrapper: rows held as texts, selection reports, focus, column widths.
 #include "FrameTestSupport.h"
 
 namespace porutena::test {
@@ -11,52 +11,106 @@ public:
     }
     TListView lsvFileList;
     TListView lsvOldFile;
+    std::vector<std::pair<int, bool>> reports;
 
 protected:
     void CreateControls() override {
-        lsvFileList.Create(*this, {0, 0, 380, 200},
-                           LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA);
+        lsvFileList.Create(*this, {0, 0, 380, 180});
         lsvFileList.AddColumn("ファイル名", 100);
-        lsvOldFile.Create(*this, {0, 200, 380, 60});
+        lsvFileList.OnSelectItem = [this](int row, bool selected) {
+            reports.emplace_back(row, selected);
+        };
+        lsvOldFile.Create(*this, {0, 190, 380, 60});
         lsvOldFile.AddColumn("旧リスト", 100);
     }
 };
 
+// The text the control itself shows for a row (it asks the wrapper for it).
+std::string ControlText(const TListView& list, int row) {
+    char buffer[300] = {};
+    LVITEMA item{};
+    item.pszText = buffer;
+    item.cchTextMax = sizeof buffer;
+    SendMessageA(list.Handle(), LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
+    return buffer;
+}
+
 using ListViewTest = FrameTest;
 
-TEST_F(ListViewTest, VirtualRowsTakeTheirTextFromTheCallback) {
+TEST_F(ListViewTest, RowsComeFromTheTextsHandedOver) {
     TListForm form(app);
     std::vector<std::string> names;
     for (int i = 0; i < 10000; ++i)
         names.push_back("C:\\ﾌｧｲﾙ\\" + std::to_string(i) + ".txt");
-    form.lsvFileList.OnGetText = [&](int row) { return names[static_cast<std::size_t>(row)]; };
-    form.lsvFileList.SetVirtualCount(10000);
+    form.lsvFileList.SetItems(names);
     EXPECT_EQ(form.lsvFileList.Count(), 10000);
+    EXPECT_EQ(SendMessageA(form.lsvFileList.Handle(), LVM_GETITEMCOUNT, 0, 0), 10000);
+    EXPECT_EQ(ControlText(form.lsvFileList, 0), "C:\\ﾌｧｲﾙ\\0.txt");
+    EXPECT_EQ(ControlText(form.lsvFileList, 9999), "C:\\ﾌｧｲﾙ\\9999.txt");
     EXPECT_EQ(form.lsvFileList.ItemText(9999), "C:\\ﾌｧｲﾙ\\9999.txt");
-    form.lsvFileList.Select(5000);
-    EXPECT_EQ(form.lsvFileList.SelectedIndex(), 5000);
-    form.lsvFileList.Select(-1);
-    EXPECT_EQ(form.lsvFileList.SelectedIndex(), -1);
+    EXPECT_EQ(form.lsvFileList.ItemText(10000), "");
+    EXPECT_EQ(form.lsvFileList.Items(), names);
+
+    form.lsvFileList.SetItems({"新", "旧"});
+    EXPECT_EQ(SendMessageA(form.lsvFileList.Handle(), LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(ControlText(form.lsvFileList, 1), "旧");
+    form.lsvFileList.DeleteItem(0);
+    EXPECT_EQ(ControlText(form.lsvFileList, 0), "旧");
+    EXPECT_EQ(form.lsvFileList.Count(), 1);
+    form.lsvFileList.Clear();
+    EXPECT_EQ(SendMessageA(form.lsvFileList.Handle(), LVM_GETITEMCOUNT, 0, 0), 0);
 }
 
-TEST_F(ListViewTest, BatchRowsSelectionAndHitTest) {
+TEST_F(ListViewTest, SelectionChangesAreReportedDeselectionFirst) {
     TListForm form(app);
-    TListView& list = form.lsvOldFile;
-    list.SetItems({"a", "ｂ", "c"});
-    list.SetItems({"新", "旧"});
-    ASSERT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.ItemText(0), "新");
-    EXPECT_EQ(list.ItemText(1), "旧");
+    TListView& list = form.lsvFileList;
+    using Reports = std::vector<std::pair<int, bool>>;
+    list.SetItems({"a", "b", "c", "d"});
     list.Select(1);
     EXPECT_EQ(list.SelectedIndex(), 1);
-    RECT r = list.ItemRect(0);
-    EXPECT_GT(r.bottom, r.top);
-    EXPECT_EQ(list.ItemAt({r.left + 5, (r.top + r.bottom) / 2}), 0);
-    EXPECT_EQ(list.ItemAt({r.left + 5, r.bottom + 100}), -1);
+    list.Select(3);
+    EXPECT_EQ(list.SelectedIndex(), 3);
+    list.Select(-1);
+    EXPECT_EQ(list.SelectedIndex(), -1);
+    EXPECT_EQ(form.reports, (Reports{{1, true}, {1, false}, {3, true}, {3, false}}));
+
+    // Rows removed below a selected row move it up; the selection stays with the row.
+    form.reports.clear();
+    list.Select(2);
     list.DeleteItem(0);
-    EXPECT_EQ(list.ItemText(0), "旧");
-    list.Clear();
-    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.SelectedIndex(), 1);
+    list.Select(-1);
+    EXPECT_EQ(form.reports, (Reports{{2, true}, {1, false}}));
+
+    // New rows start without a selection.
+    list.Select(0);
+    list.SetItems({"x", "y"});
+    EXPECT_EQ(list.SelectedIndex(), -1);
+}
+
+TEST_F(ListViewTest, ClicksSelectRowsAndFocusIsReported) {
+    TListForm form(app);
+    form.Show();
+    TListView& list = form.lsvFileList;
+    list.SetItems({"a", "b"});
+    int entered = 0;
+    list.OnEnter = [&] { ++entered; };
+    form.lsvOldFile.SetFocus();
+    list.SetFocus();
+    EXPECT_EQ(entered, 1);
+
+    RECT row = list.ItemRect(1);
+    ASSERT_GT(row.bottom, row.top);
+    POINT inside{row.left + 5, (row.top + row.bottom) / 2};
+    EXPECT_EQ(list.ItemAt(inside), 1);
+    EXPECT_EQ(list.ItemAt({row.left + 5, row.bottom + 60}), -1);
+    SendMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inside.x, inside.y));
+    SendMessageA(list.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(inside.x, inside.y));
+    EXPECT_EQ(list.SelectedIndex(), 1);
+    ASSERT_FALSE(form.reports.empty());
+    EXPECT_EQ(form.reports.back(), std::make_pair(1, true));
+    EXPECT_EQ(list.ItemRect(5).bottom, 0);
 }
 
 TEST_F(ListViewTest, AutomaticWidthCodesStayUntilTheColumnIsResized) {
@@ -71,6 +125,7 @@ TEST_F(ListViewTest, AutomaticWidthCodesStayUntilTheColumnIsResized) {
     EXPECT_EQ(list.ColumnWidth(0), 123);
     list.SetColumnWidth(0, LVSCW_AUTOSIZE);
     int sized = static_cast<int>(SendMessageA(list.Handle(), LVM_GETCOLUMNWIDTH, 0, 0));
+    EXPECT_GT(sized, 0);
     // The user drags the column to another width.
     SendMessageA(list.Handle(), LVM_SETCOLUMNWIDTH, 0, sized + 17);
     EXPECT_EQ(list.ColumnWidth(0), sized + 17);

@@ -127,7 +127,7 @@ TEST(ErrorTextTest, FullStopAppendedAfterCharactersAboveIt) {
         {"code 5", "code 5."},
         {"終わり。", "終わり。."},
         {"done.", "done."},
-        {"what?", "what?"},
+        {"what?", "what?."},
         {"stop!", "stop!"},
         {"a-", "a-"},
         {"a/", "a/."},
