@@ -29,6 +29,7 @@ windows_tests() {
   xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     source scripts/wine-env.sh
     porutena_wine_start
+    porutena_wine_headless
     ctest --preset windows
     rc=$?
     porutena_wine_stop

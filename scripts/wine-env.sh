@@ -12,6 +12,13 @@ porutena_wine_start() {
   wineserver -p >/dev/null 2>&1 || true
 }
 
+# Under Xvfb there is no window manager, and Wine waits two seconds for one at every hidden
+# window unless it manages the windows itself. Not for runs on a desktop: the windows would
+# lose their frames there.
+porutena_wine_headless() {
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+}
+
 porutena_wine_stop() {
   wineserver -k >/dev/null 2>&1 || true
   case "$WINEPREFIX" in /tmp/porutena-wine.*) rm -rf "$WINEPREFIX" ;; esac
