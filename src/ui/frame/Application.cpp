@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "ui/frame/Form.h"
+#include "ui/frame/Splitter.h"
 
 #include <commctrl.h>
 
@@ -27,6 +28,10 @@ TApplication::TApplication(HINSTANCE instance) : FInstance(instance) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = FormClassName;
     RegisterClassExA(&wc);
+    wc.lpfnWndProc = TSplitter::WindowProc;
+    wc.hCursor = LoadCursor(nullptr, IDC_SIZENS);
+    wc.lpszClassName = SplitterClassName;
+    RegisterClassExA(&wc);
 
     LOGFONTA lf{};
     lf.lfHeight = -12;
@@ -38,6 +43,7 @@ TApplication::TApplication(HINSTANCE instance) : FInstance(instance) {
 
 TApplication::~TApplication() {
     UnregisterClassA(FormClassName, FInstance);
+    UnregisterClassA(SplitterClassName, FInstance);
 }
 
 void TApplication::SetIcon(int resourceId) {
@@ -56,7 +62,7 @@ void TApplication::Run() {
 
 void TApplication::ProcessMessages() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             FTerminated = true;
             return;
@@ -68,9 +74,9 @@ void TApplication::ProcessMessages() {
 
 bool TApplication::HandleMessage() {
     MSG msg;
-    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         Idle();
-        if (GetMessageA(&msg, nullptr, 0, 0) == -1)
+        if (GetMessageW(&msg, nullptr, 0, 0) == -1)
             return false;
     }
     if (msg.message == WM_QUIT) {
@@ -99,11 +105,11 @@ void TApplication::ProcessMessage(MSG& msg) {
         // Tab and mnemonics; Enter and Esc go to the focused control when no button took them.
         bool enterOrEsc =
             msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE);
-        if (!enterOrEsc && IsDialogMessageA(root, &msg))
+        if (!enterOrEsc && IsDialogMessageW(root, &msg))
             return;
     }
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
 }
 
 void TApplication::SetHint(std::string_view hint) {

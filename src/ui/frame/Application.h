@@ -44,7 +44,9 @@ public:
     // Waits for and handles one message (idle work first when the queue is empty); false
     // once WM_QUIT arrived.
     bool HandleMessage();
-    // One message through shortcuts, dialog keys and dispatch.
+    // One message through shortcuts, dialog keys and dispatch. The loops read messages as
+    // UTF-16 so that Unicode controls (edit boxes) get typed text whole; the system converts
+    // it for the ANSI windows.
     void ProcessMessage(MSG& msg);
     bool Terminated() const { return FTerminated; }
 

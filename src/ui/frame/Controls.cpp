@@ -1,5 +1,7 @@
 #include "ui/frame/Controls.h"
 
+#include "ui/frame/WideText.h"
+
 #include <commctrl.h>
 
 namespace porutena {
@@ -7,6 +9,24 @@ namespace porutena {
 namespace {
 
 constexpr const char* ControlProp = "PorutenaControl";
+
+std::wstring WideText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The byte offset into the narrow text of a UTF-16 offset into the same text, and back.
+int ByteOffset(std::wstring_view text, DWORD units) {
+    return static_cast<int>(Narrow(text.substr(0, units)).size());
+}
+
+WPARAM UnitOffset(std::string_view text, int bytes) {
+    auto size = static_cast<int>(text.size());
+    int end = bytes < 0 || bytes > size ? size : bytes;
+    return Widen(text.substr(0, static_cast<std::size_t>(end))).size();
+}
 
 } // namespace
 
@@ -47,33 +67,38 @@ void TWinControl::SetBounds(TBounds bounds) {
 }
 
 void TEdit::Create(TForm& form, TBounds bounds, DWORD style) {
-    Attach(form.CreateControl("EDIT", "", WS_VISIBLE | style, bounds, WS_EX_CLIENTEDGE));
+    Attach(form.CreateUnicodeControl(L"EDIT", WS_VISIBLE | style, bounds, WS_EX_CLIENTEDGE));
 }
 
 std::string TEdit::SelText() const {
-    auto [start, end] = Selection();
-    std::string text = Text();
-    auto size = static_cast<int>(text.size());
-    end = end > size ? size : end;
-    return start < end
-               ? text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start))
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(FHandle, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    std::wstring text = WideText(FHandle);
+    return start < end && end <= text.size()
+               ? Narrow(std::wstring_view(text).substr(start, end - start))
                : std::string();
 }
 
 std::pair<int, int> TEdit::Selection() const {
     DWORD start = 0;
     DWORD end = 0;
-    SendMessageA(FHandle, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    SendMessageW(FHandle, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    return {static_cast<int>(start), static_cast<int>(end)};
+    std::wstring text = WideText(FHandle);
+    return {ByteOffset(text, start), ByteOffset(text, end)};
 }
 
 void TEdit::SetSelection(int start, int end) {
-    SendMessageA(FHandle, EM_SETSEL, start, end);
+    std::string text = Text();
+    SendMessageW(FHandle, EM_SETSEL, UnitOffset(text, start),
+                 static_cast<LPARAM>(UnitOffset(text, end)));
 }
 
 void TEdit::SetPasswordChar(char c) {
-    SendMessageA(FHandle, EM_SETPASSWORDCHAR, static_cast<unsigned char>(c), 0);
+    std::wstring wide = Widen(std::string(1, c));
+    SendMessageW(FHandle, EM_SETPASSWORDCHAR, c && !wide.empty() ? wide[0] : 0, 0);
     InvalidateRect(FHandle, nullptr, TRUE);
 }
 
@@ -110,9 +135,8 @@ void TLabel::Create(TForm& form, TBounds bounds, std::string_view text, DWORD st
 }
 
 void TBevel::Create(TForm& form, TBounds bounds) {
-    // Last in the z-order and clipped by its siblings, so the controls inside stay visible.
-    Attach(form.CreateControl("STATIC", "", WS_VISIBLE | WS_CLIPSIBLINGS | SS_SUNKEN, bounds));
-    SetWindowPos(FHandle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    FBounds = bounds;
+    form.AddBevel(bounds);
 }
 
 void TImage::Create(TForm& form, TBounds bounds) {
@@ -138,17 +162,14 @@ void TStatusBar::Create(TForm& form, int height) {
     AutoSize();
 }
 
+// Not every system answers for the simple text, so the text is kept here.
 std::string TStatusBar::SimpleText() const {
-    auto length = LOWORD(SendMessageA(FHandle, SB_GETTEXTLENGTHA, SB_SIMPLEID, 0));
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(FHandle, SB_GETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+    return FSimpleText;
 }
 
 void TStatusBar::SetSimpleText(std::string_view text) {
-    std::string copy(text);
-    SendMessageA(FHandle, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(copy.c_str()));
+    FSimpleText = text;
+    SendMessageA(FHandle, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(FSimpleText.c_str()));
 }
 
 void TStatusBar::AutoSize() {

@@ -49,12 +49,12 @@ private:
     friend class TForm;
 };
 
-// Single-line edit box with a sunken border. Positions count bytes (an ANSI edit box).
+// Single-line edit box with a sunken border.
 class TEdit : public TWinControl {
 public:
     void Create(TForm& form, TBounds bounds, DWORD style = ES_AUTOHSCROLL | WS_TABSTOP);
     std::string SelText() const;
-    // Start and end of the selection.
+    // Start and end of the selection, as byte offsets into Text().
     std::pair<int, int> Selection() const;
     void SetSelection(int start, int end);
     void SetPasswordChar(char c);
@@ -92,10 +92,14 @@ public:
     void Create(TForm& form, TBounds bounds, std::string_view text, DWORD style = SS_LEFT);
 };
 
-// A sunken frame drawn behind the controls it surrounds.
-class TBevel : public TWinControl {
+// A sunken frame drawn by the form behind the controls it surrounds; not a window.
+class TBevel {
 public:
     void Create(TForm& form, TBounds bounds);
+    TBounds Bounds() const { return FBounds; }
+
+private:
+    TBounds FBounds;
 };
 
 // A picture holding an icon, which stays the caller's.
@@ -119,6 +123,7 @@ public:
 
 private:
     int FHeight = 0;
+    std::string FSimpleText;
 };
 
 } // namespace porutena

@@ -119,51 +119,37 @@ void TForm::Close() {
     SendMessageA(FHandle, WM_CLOSE, 0, 0);
 }
 
-int TForm::ShowModal() {
-    HWND owner = GetWindow(FHandle, GW_OWNER);
-    bool ownerEnabled = owner && IsWindowEnabled(owner);
-    if (ownerEnabled)
-        EnableWindow(owner, FALSE);
-    FModalResult = mrNone;
-    FModal = true;
-    FApp.ModalLoop(*this, true);
-    ShowWindow(FHandle, SW_SHOW);
-    FocusFirstControl();
-    while (FHandle) {
-        if (FModalResult != mrNone) {
-            bool canClose = true;
-            FApp.Guard([&] { canClose = FormCloseQuery(); });
-            if (canClose)
-                break;
-            FModalResult = mrNone;
-        }
-        if (!FApp.HandleMessage()) {
-            PostQuitMessage(0); // the outer loop ends too
-            FModalResult = mrCancel;
-            break;
-        }
-    }
-    FModal = false;
-    FApp.ModalLoop(*this, false);
-    // The owner is enabled before the form hides, so it gets the activation back.
-    if (ownerEnabled)
-        EnableWindow(owner, TRUE);
-    if (FHandle)
-        ShowWindow(FHandle, SW_HIDE);
-    if (owner)
-        SetActiveWindow(owner);
-    return FModalResult != mrNone ? FModalResult : mrCancel;
-}
-
 HWND TForm::CreateControl(const char* className, std::string_view text, DWORD style, TBounds bounds,
                           DWORD exStyle) {
-    int id = NewCommandId();
     HWND control = CreateWindowExA(exStyle, className, std::string(text).c_str(), WS_CHILD | style,
                                    bounds.x, bounds.y, bounds.width, bounds.height, FHandle,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(NewCommandId())),
                                    FApp.Instance(), nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FApp.Font()), FALSE);
     return control;
+}
+
+HWND TForm::CreateUnicodeControl(const wchar_t* className, DWORD style, TBounds bounds,
+                                 DWORD exStyle) {
+    HWND control = CreateWindowExW(exStyle, className, L"", WS_CHILD | style, bounds.x, bounds.y,
+                                   bounds.width, bounds.height, FHandle,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(NewCommandId())),
+                                   FApp.Instance(), nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FApp.Font()), FALSE);
+    return control;
+}
+
+void TForm::AddBevel(TBounds bounds) {
+    FBevels.push_back(bounds);
+    RECT r{bounds.x, bounds.y, bounds.x + bounds.width, bounds.y + bounds.height};
+    InvalidateRect(FHandle, &r, TRUE);
+}
+
+void TForm::PaintBevels(HDC dc) const {
+    for (const TBounds& b : FBevels) {
+        RECT r{b.x, b.y, b.x + b.width, b.y + b.height};
+        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+    }
 }
 
 void TForm::SetHint(HWND control, std::string hint) {
@@ -207,75 +193,6 @@ LRESULT CALLBACK TForm::PopupOwnerProc(HWND window, UINT message, WPARAM wParam,
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(window, PopupOwnerProc, 0);
     return DefSubclassProc(window, message, wParam, lParam);
-}
-
-void TForm::RegisterButton(HWND button, int modalResult, bool isDefault, bool isCancel,
-                           std::function<void()> onClick) {
-    int id = GetDlgCtrlID(button);
-    FButtons[id] = {modalResult, std::move(onClick)};
-    if (isDefault)
-        FDefaultButton = id;
-    if (isCancel)
-        FCancelButton = id;
-}
-
-void TForm::ClickButton(int id) {
-    auto button = FButtons.find(id);
-    if (button == FButtons.end())
-        return;
-    if (button->second.modalResult != mrNone)
-        FModalResult = button->second.modalResult;
-    if (button->second.onClick)
-        button->second.onClick();
-}
-
-bool TForm::IsShortCut(HWND focus, TShortCut shortCut) {
-    if (shortCut == 0)
-        return false;
-    for (HWND window = focus; window; window = window == FHandle ? nullptr : GetParent(window)) {
-        auto popup = FPopupMenus.find(window);
-        if (popup == FPopupMenus.end())
-            continue;
-        if (TMenuItem* item = popup->second->FindShortCut(shortCut)) {
-            item->Click();
-            return true;
-        }
-    }
-    if (FMainMenu)
-        if (TMenuItem* item = FMainMenu->FindShortCut(shortCut)) {
-            item->Click();
-            return true;
-        }
-    for (TActionList* list : FActionLists)
-        if (TAction* action = list->FindShortCut(shortCut); action && action->Enabled()) {
-            action->Execute();
-            return true;
-        }
-    return false;
-}
-
-bool TForm::DialogKey(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
-        return false;
-    int id = 0;
-    if (msg.wParam == VK_RETURN) {
-        auto code =
-            SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
-        if (code & DLGC_WANTALLKEYS)
-            return false;
-        // Enter presses a focused push button, else the default button.
-        bool onButton = (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) &&
-                        FButtons.count(GetDlgCtrlID(msg.hwnd));
-        id = onButton ? GetDlgCtrlID(msg.hwnd) : FDefaultButton;
-    } else if (msg.wParam == VK_ESCAPE) {
-        id = FCancelButton;
-    }
-    if (id == 0)
-        return false;
-    HWND button = GetDlgItem(FHandle, id);
-    if (!button || IsWindowEnabled(button))
-        ClickButton(id);
-    return true;
 }
 
 void TForm::Register(TActionList* list) {
@@ -374,6 +291,24 @@ bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
         else
             FocusFirstControl();
         return true;
+    case WM_PAINT:
+        if (FBevels.empty())
+            return false;
+        {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(FHandle, &paint);
+            PaintBevels(dc);
+            EndPaint(FHandle, &paint);
+        }
+        return true;
+    case WM_PRINTCLIENT: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        RECT client{};
+        GetClientRect(FHandle, &client);
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        PaintBevels(dc);
+        return true;
+    }
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) {
             for (TToolBar* toolBar : FToolBars)
@@ -471,24 +406,6 @@ void TForm::ContextMenu(HWND control, POINT pos) {
         ClientToScreen(control, &pos);
     }
     menu->Popup(pos);
-}
-
-void TForm::FocusFirstControl() {
-    if (HWND first = GetNextDlgTabItem(FHandle, nullptr, FALSE); first && first != FHandle)
-        SetFocus(first);
-}
-
-void TForm::CloseRequest() {
-    if (FModal) {
-        FModalResult = mrCancel;
-        return;
-    }
-    if (!FormCloseQuery())
-        return;
-    if (FApp.MainForm() == this)
-        DestroyWindow(FHandle);
-    else
-        ShowWindow(FHandle, SW_HIDE);
 }
 
 } // namespace porutena

@@ -86,6 +86,12 @@ public:
     // A child control with the form's font and a fresh id (WS_CHILD added to `style`).
     HWND CreateControl(const char* className, std::string_view text, DWORD style, TBounds bounds,
                        DWORD exStyle = 0);
+    // A child control kept as a Unicode window: its character positions count UTF-16 units
+    // the same way on every system, where an ANSI one may count bytes or characters.
+    HWND CreateUnicodeControl(const wchar_t* className, DWORD style, TBounds bounds,
+                              DWORD exStyle = 0);
+    // A sunken frame the form draws on its own surface, under its controls.
+    void AddBevel(TBounds bounds);
     // A command id unique in this form (menu items, toolbar buttons, controls).
     int NewCommandId() { return FNextCommand++; }
 
@@ -145,6 +151,7 @@ private:
     void ContextMenu(HWND control, POINT pos);
     void CloseRequest();
     void FocusFirstControl();
+    void PaintBevels(HDC dc) const;
     static LRESULT CALLBACK PopupOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR id, DWORD_PTR form);
 
@@ -160,6 +167,7 @@ private:
     int FNextCommand = 100; // above IDOK, IDCANCEL and the other dialog ids
     int FModalResult = mrNone;
     bool FModal = false;
+    std::vector<TBounds> FBevels;
     std::map<HWND, std::string> FHints;
     std::map<HWND, TPopupMenu*> FPopupMenus;
     std::map<int, TButtonInfo> FButtons;

@@ -1,5 +1,7 @@
 #include "ui/frame/ListView.h"
 
+#include "ui/frame/WideText.h"
+
 #include <commctrl.h>
 
 namespace porutena {
@@ -116,10 +118,8 @@ bool TListView::HandleNotify(NMHDR& header, LRESULT& result) {
     case LVN_GETDISPINFOW: {
         auto& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
         if ((item.mask & LVIF_TEXT) && item.cchTextMax > 0) {
-            std::string text = item.iSubItem == 0 ? ItemText(item.iItem) : std::string();
-            int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, item.pszText, item.cchTextMax);
-            if (n == 0) // too long for the buffer: cut
-                item.pszText[item.cchTextMax - 1] = L'\0';
+            std::wstring text = Widen(item.iSubItem == 0 ? ItemText(item.iItem) : std::string());
+            lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
         }
         return true;
     }

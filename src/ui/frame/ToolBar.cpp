@@ -1,6 +1,7 @@
 #include "ui/frame/ToolBar.h"
 
 #include "ui/frame/Form.h"
+#include "ui/frame/WideText.h"
 
 namespace porutena {
 
@@ -129,7 +130,15 @@ TToolButton* TToolBar::ButtonAt(POINT screen) {
 }
 
 void TToolBar::AutoSize() {
-    SendMessageA(FHandle, TB_AUTOSIZE, 0, 0);
+    if (!FHandle)
+        return;
+    if (FHeight <= 0) {
+        SendMessageA(FHandle, TB_AUTOSIZE, 0, 0);
+        return;
+    }
+    RECT client{};
+    GetClientRect(GetParent(FHandle), &client);
+    MoveWindow(FHandle, 0, 0, client.right, FHeight, TRUE);
 }
 
 int TToolBar::Height() const {
@@ -157,12 +166,7 @@ bool TToolBar::HandleNotify(NMHDR& header) {
         info.lpszText = button->FShortHint.data();
         info.hinst = nullptr;
     } else {
-        const std::string& tip = button->FShortHint;
-        int n =
-            MultiByteToWideChar(CP_ACP, 0, tip.data(), static_cast<int>(tip.size()), nullptr, 0);
-        FWideTip.assign(static_cast<std::size_t>(n), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, tip.data(), static_cast<int>(tip.size()), FWideTip.data(),
-                            n);
+        FWideTip = Widen(button->FShortHint);
         auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
         info.lpszText = FWideTip.data();
         info.hinst = nullptr;

@@ -57,6 +57,29 @@ private:
     HWND FControl;
 };
 
+// Runs `work` from a timer, also inside the nested loops of system message boxes and
+// menus, until it returns true.
+class TTimerProbe : public TForm {
+public:
+    TTimerProbe(TApplication& app, std::function<bool()> work)
+        : TForm(app, TFormKind::Dialog), FWork(std::move(work)) {
+        Create("probe", 10, 10);
+        SetTimer(Handle(), 1, 20, nullptr);
+    }
+
+protected:
+    bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT&) override {
+        if (message == WM_TIMER && FWork && FWork()) {
+            KillTimer(Handle(), 1);
+            FWork = nullptr;
+        }
+        return false;
+    }
+
+private:
+    std::function<bool()> FWork;
+};
+
 class FrameTest : public ::testing::Test {
 protected:
     FrameTest() {

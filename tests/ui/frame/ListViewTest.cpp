@@ -1,6 +1,8 @@
 // The list view wrapper: rows held as texts, selection reports, focus, column widths.
 #include "FrameTestSupport.h"
 
+#include <algorithm>
+
 namespace porutena::test {
 namespace {
 
@@ -9,19 +11,32 @@ public:
     explicit TListForm(TApplication& app) : TForm(app, TFormKind::Main) {
         Create("一覧", 400, 300);
     }
-    TListView lsvFileList;
     TListView lsvOldFile;
+    TSplitter Splitter1;
+    TListView lsvFileList;
     std::vector<std::pair<int, bool>> reports;
 
 protected:
     void CreateControls() override {
-        lsvFileList.Create(*this, {0, 0, 380, 180});
+        lsvOldFile.Create(*this, {0, 0, 380, 85});
+        lsvOldFile.AddColumn("旧リスト", 100);
+        Splitter1.Create(*this, {0, 85, 380, 3}, lsvOldFile);
+        Splitter1.OnMoved = [this](int height) { Layout(height); };
+        lsvFileList.Create(*this, {0, 88, 380, 150});
         lsvFileList.AddColumn("ファイル名", 100);
         lsvFileList.OnSelectItem = [this](int row, bool selected) {
             reports.emplace_back(row, selected);
         };
-        lsvOldFile.Create(*this, {0, 190, 380, 60});
-        lsvOldFile.AddColumn("旧リスト", 100);
+    }
+
+private:
+    // The old list takes `height`, the current list the rest (at least one pixel).
+    void Layout(int height) {
+        constexpr int total = 238;
+        height = std::min(height, total - 3 - 1);
+        lsvOldFile.SetBounds({0, 0, 380, height});
+        Splitter1.SetBounds({0, height, 380, 3});
+        lsvFileList.SetBounds({0, height + 3, 380, total - height - 3});
     }
 };
 
@@ -129,6 +144,32 @@ TEST_F(ListViewTest, AutomaticWidthCodesStayUntilTheColumnIsResized) {
     // The user drags the column to another width.
     SendMessageA(list.Handle(), LVM_SETCOLUMNWIDTH, 0, sized + 17);
     EXPECT_EQ(list.ColumnWidth(0), sized + 17);
+}
+
+TEST_F(ListViewTest, DraggingTheSplitterResizesTheListAboveDownToItsMinimum) {
+    TListForm form(app);
+    HWND bar = form.Splitter1.Handle();
+    auto mouse = [&](UINT message, int y) {
+        SendMessageA(bar, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(10, y));
+    };
+    SendMessageA(bar, WM_SETCURSOR, reinterpret_cast<WPARAM>(bar), MAKELPARAM(HTCLIENT, 0));
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_SIZENS));
+
+    mouse(WM_MOUSEMOVE, 40); // not dragging yet
+    EXPECT_EQ(form.lsvOldFile.Bounds().height, 85);
+    mouse(WM_LBUTTONDOWN, 1);
+    mouse(WM_MOUSEMOVE, 21);
+    EXPECT_EQ(form.lsvOldFile.Bounds().height, 105);
+    EXPECT_EQ(form.Splitter1.Bounds().y, 105);
+    mouse(WM_MOUSEMOVE, 11); // the bar moved by 20 meanwhile: 30 below the start
+    EXPECT_EQ(form.lsvOldFile.Bounds().height, 115);
+    EXPECT_EQ(form.lsvFileList.Bounds().y, 118);
+    mouse(WM_MOUSEMOVE, -500);
+    EXPECT_EQ(form.lsvOldFile.Bounds().height, 1);
+    mouse(WM_LBUTTONUP, -500);
+    EXPECT_EQ(GetCapture(), nullptr);
+    mouse(WM_MOUSEMOVE, 60);
+    EXPECT_EQ(form.lsvOldFile.Bounds().height, 1);
 }
 
 } // namespace

@@ -10,6 +10,9 @@ using LoopTest = FrameTest;
 
 TEST_F(LoopTest, MainMenuShortcutWinsOverTheFocusedEditBox) {
     TTestWindow w(app);
+    w.Show();
+    w.edtFileName.SetFocus();
+    ASSERT_TRUE(w.edtFileName.Focused());
     TKeyCounter edit(w.edtFileName.Handle());
     {
         TKeysDown ctrl{VK_CONTROL};

@@ -2,6 +2,7 @@
 // The window most frame tests run against: actions, main menu with radio items, a check
 // item and a submenu, a context menu on an edit box, and a toolbar with check groups.
 #include "FrameTestSupport.h"
+#include "resource.h"
 
 #include <map>
 #include <string>
@@ -36,6 +37,8 @@ public:
     }
 
     std::map<std::string, int> runs;
+    // Asked before a context menu opens; true suppresses it.
+    std::function<bool(HWND control, POINT& pos)> onContextPopup;
     // The state of the clicked button as the action saw it.
     bool downSeenByAction = false;
 
@@ -95,6 +98,9 @@ public:
     TMenuItem& ppmBold = ppmEdit.Add(
         {.caption = "太字", .shortCut = ShortCut('B', scCtrl), .onClick = Counter("popupBold")});
 
+    TImageList imlToolBar = TImageList::FromBitmap(GetModuleHandleA(nullptr), IDB_TOOLBAR, 16);
+    TImageList imlToolBar2 =
+        TImageList::FromBitmap(GetModuleHandleA(nullptr), IDB_TOOLBAR_DISABLED, 16);
     TToolBar tbrTool{*this};
     TToolButton* tlbCopy = nullptr;
     TToolButton* tlbAll = nullptr;
@@ -108,8 +114,11 @@ public:
     TEdit edtDisabled;
 
 protected:
+    bool ContextPopup(HWND control, POINT& pos) override {
+        return onContextPopup && onContextPopup(control, pos);
+    }
     void CreateControls() override {
-        tbrTool.Create(nullptr, nullptr);
+        tbrTool.Create(imlToolBar.Handle(), imlToolBar2.Handle(), 30);
         tlbCopy = &tbrTool.AddButton(
             {.hint = "名前取得|ﾀﾞｲｱﾛｸﾞからﾌｧｲﾙを選択します。", .action = &actCopy});
         tlbAll = &tbrTool.AddButton({.action = &actAll});

@@ -1,0 +1,133 @@
+#include "ui/frame/Form.h"
+
+#include "ui/frame/Application.h"
+#include "ui/frame/Menu.h"
+
+// What a form does with keys and buttons: shortcuts, the default and cancel buttons, closing
+// and modal showing.
+namespace porutena {
+
+int TForm::ShowModal() {
+    HWND owner = GetWindow(FHandle, GW_OWNER);
+    bool ownerEnabled = owner && IsWindowEnabled(owner);
+    if (ownerEnabled)
+        EnableWindow(owner, FALSE);
+    FModalResult = mrNone;
+    FModal = true;
+    FApp.ModalLoop(*this, true);
+    ShowWindow(FHandle, SW_SHOW);
+    FocusFirstControl();
+    while (FHandle) {
+        if (FModalResult != mrNone) {
+            bool canClose = true;
+            FApp.Guard([&] { canClose = FormCloseQuery(); });
+            if (canClose)
+                break;
+            FModalResult = mrNone;
+        }
+        if (!FApp.HandleMessage()) {
+            PostQuitMessage(0); // the outer loop ends too
+            FModalResult = mrCancel;
+            break;
+        }
+    }
+    FModal = false;
+    FApp.ModalLoop(*this, false);
+    // The owner is enabled before the form hides, so it gets the activation back.
+    if (ownerEnabled)
+        EnableWindow(owner, TRUE);
+    if (FHandle)
+        ShowWindow(FHandle, SW_HIDE);
+    if (owner)
+        SetActiveWindow(owner);
+    return FModalResult != mrNone ? FModalResult : mrCancel;
+}
+
+void TForm::RegisterButton(HWND button, int modalResult, bool isDefault, bool isCancel,
+                           std::function<void()> onClick) {
+    int id = GetDlgCtrlID(button);
+    FButtons[id] = {modalResult, std::move(onClick)};
+    if (isDefault)
+        FDefaultButton = id;
+    if (isCancel)
+        FCancelButton = id;
+}
+
+void TForm::ClickButton(int id) {
+    auto button = FButtons.find(id);
+    if (button == FButtons.end())
+        return;
+    if (button->second.modalResult != mrNone)
+        FModalResult = button->second.modalResult;
+    if (button->second.onClick)
+        button->second.onClick();
+}
+
+bool TForm::IsShortCut(HWND focus, TShortCut shortCut) {
+    if (shortCut == 0)
+        return false;
+    for (HWND window = focus; window; window = window == FHandle ? nullptr : GetParent(window)) {
+        auto popup = FPopupMenus.find(window);
+        if (popup == FPopupMenus.end())
+            continue;
+        if (TMenuItem* item = popup->second->FindShortCut(shortCut)) {
+            item->Click();
+            return true;
+        }
+    }
+    if (FMainMenu)
+        if (TMenuItem* item = FMainMenu->FindShortCut(shortCut)) {
+            item->Click();
+            return true;
+        }
+    for (TActionList* list : FActionLists)
+        if (TAction* action = list->FindShortCut(shortCut); action && action->Enabled()) {
+            action->Execute();
+            return true;
+        }
+    return false;
+}
+
+bool TForm::DialogKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
+        return false;
+    int id = 0;
+    if (msg.wParam == VK_RETURN) {
+        auto code =
+            SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+        if (code & DLGC_WANTALLKEYS)
+            return false;
+        // Enter presses a focused push button, else the default button.
+        bool onButton = (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) &&
+                        FButtons.count(GetDlgCtrlID(msg.hwnd));
+        id = onButton ? GetDlgCtrlID(msg.hwnd) : FDefaultButton;
+    } else if (msg.wParam == VK_ESCAPE) {
+        id = FCancelButton;
+    }
+    if (id == 0)
+        return false;
+    HWND button = GetDlgItem(FHandle, id);
+    if (!button || IsWindowEnabled(button))
+        ClickButton(id);
+    return true;
+}
+
+void TForm::FocusFirstControl() {
+    if (HWND first = GetNextDlgTabItem(FHandle, nullptr, FALSE); first && first != FHandle)
+        SetFocus(first);
+}
+
+void TForm::CloseRequest() {
+    if (FModal) {
+        FModalResult = mrCancel;
+        return;
+    }
+    if (!FormCloseQuery())
+        return;
+    if (FApp.MainForm() == this)
+        DestroyWindow(FHandle);
+    else
+        ShowWindow(FHandle, SW_HIDE);
+}
+
+} // namespace porutena
