@@ -134,18 +134,17 @@ TEST_F(AboutDialogTest, BoxLayout) {
         .Then([&](TForm& form) {
             TAboutBox& box = AsAboutBox(form);
             ExpectClientCentred(box, 329, 103);
-            ExpectBounds(box.Bevel1, {48, 8, 233, 57}, "Bevel1");
-            EXPECT_TRUE(HasStyle(box.Bevel1.Handle(), SS_SUNKEN));
-            ExpectBounds(box.Icon, {8, 16, 32, 32}, "Icon");
-            ExpectBounds(box.Title, {56, 16, 217, 12}, "Title");
-            ExpectBounds(box.Version, {56, 32, 217, 12}, "Version");
-            ExpectBounds(box.Copyright, {56, 48, 217, 12}, "Copyright");
+            ExpectBounds(box.Bevel1.Bounds(), {48, 8, 233, 57}, "Bevel1");
+            ExpectBounds(box.Icon.Bounds(), {8, 16, 32, 32}, "Icon");
+            ExpectBounds(box.Title.Bounds(), {56, 16, 217, 12}, "Title");
+            ExpectBounds(box.Version.Bounds(), {56, 32, 217, 12}, "Version");
+            ExpectBounds(box.Copyright.Bounds(), {56, 48, 217, 12}, "Copyright");
             for (const TLabel* label : {&box.Title, &box.Version, &box.Copyright})
                 EXPECT_EQ(GetWindowLongPtrA(label->Handle(), GWL_STYLE) & SS_TYPEMASK, SS_CENTER);
-            ExpectBounds(box.Image1, {288, 16, 32, 32}, "Image1");
+            ExpectBounds(box.Image1.Bounds(), {288, 16, 32, 32}, "Image1");
             EXPECT_NE(box.Image1.Icon(), nullptr);
             EXPECT_NE(box.Image1.Icon(), app.Icon());
-            ExpectBounds(box.Button1, {128, 72, 73, 25}, "Button1");
+            ExpectBounds(box.Button1.Bounds(), {128, 72, 73, 25}, "Button1");
             EXPECT_EQ(WindowText(box.Button1.Handle()), "&OK");
             EXPECT_TRUE(HasStyle(box.Button1.Handle(), BS_DEFPUSHBUTTON));
             EXPECT_EQ(GetFocus(), box.Button1.Handle());

@@ -233,8 +233,8 @@ TEST_F(IntegerDialogTest, ExecuteHandsTheFormItsDesignedValuesOrTheDefaults) {
                 EXPECT_EQ(dlg.FErrorMessage, c.expectedErrorMessage);
                 EXPECT_EQ(dlg.FMax, 100);
                 EXPECT_EQ(dlg.FMin, -100);
-                EXPECT_EQ(SendMessageA(dlg.InputValue.Handle(), EM_GETPASSWORDCHAR, 0, 0),
-                          static_cast<unsigned char>(c.passwordChar));
+                EXPECT_EQ(SendMessageW(dlg.InputValue.Handle(), EM_GETPASSWORDCHAR, 0, 0),
+                          static_cast<LRESULT>(c.passwordChar));
                 EXPECT_EQ(dlg.InputValue.Text(), "");
                 // The label shows its whole text on one line.
                 TBounds label = dlg.Information.Bounds();
@@ -307,9 +307,9 @@ TEST_F(IntegerDialogTest, FormLayout) {
             ExpectClientCentred(dlg, 186, 79);
             EXPECT_EQ(dlg.Information.Bounds().x, 8);
             EXPECT_EQ(dlg.Information.Bounds().y, 8);
-            ExpectBounds(dlg.InputValue, {8, 24, 169, 20}, "InputValue");
-            ExpectBounds(dlg.bbnOK, {8, 48, 81, 25}, "bbnOK");
-            ExpectBounds(dlg.bbnCancel, {96, 48, 81, 25}, "bbnCancel");
+            ExpectBounds(dlg.InputValue.Bounds(), {8, 24, 169, 20}, "InputValue");
+            ExpectBounds(dlg.bbnOK.Bounds(), {8, 48, 81, 25}, "bbnOK");
+            ExpectBounds(dlg.bbnCancel.Bounds(), {96, 48, 81, 25}, "bbnCancel");
             EXPECT_EQ(WindowText(dlg.bbnOK.Handle()), "&OK");
             EXPECT_EQ(WindowText(dlg.bbnCancel.Handle()), "ｷｬﾝｾﾙ(&C)");
             EXPECT_TRUE(HasStyle(dlg.bbnOK.Handle(), BS_DEFPUSHBUTTON));

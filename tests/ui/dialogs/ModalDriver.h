@@ -122,9 +122,8 @@ inline bool HasStyle(HWND window, LONG_PTR style) {
 }
 
 // Position and size of a control in its form's client area.
-inline void ExpectBounds(const TWinControl& control, TBounds expected, std::string_view name) {
+inline void ExpectBounds(TBounds b, TBounds expected, std::string_view name) {
     SCOPED_TRACE(name);
-    TBounds b = control.Bounds();
     EXPECT_EQ(b.x, expected.x);
     EXPECT_EQ(b.y, expected.y);
     EXPECT_EQ(b.width, expected.width);
