@@ -16,7 +16,7 @@ public:
     std::string Caption;      // title; empty: the application's title
     std::string Information;  // text above the entry; empty: "整数値を入力してください"
     char PasswordChar = 0;    // echo character of the entry; 0: none
-    std::string ErrorMessage; // shown for an entry that is no number; empty: as Information
+    std::string ErrorMessage; // shown for an entry that is no number; empty: the same default
 
     std::int32_t Max() const { return FMax; }
     std::int32_t Min() const { return FMin; }
