@@ -116,6 +116,35 @@ TEST_F(NestedLoopTest, ContextMenusOpenWhereAskedAndHandlersMaySuppressThem) {
     EXPECT_EQ(opened, nullptr);
 }
 
+TEST_F(NestedLoopTest, HintOfTheItemHighlightedInAnOpenMenuThenEmpty) {
+    TTestWindow w(app);
+    w.Show();
+    app.SetHint("前");
+    std::vector<std::string> hints;
+    app.OnHint = [&] { hints.push_back(app.Hint()); };
+    int step = 0;
+    std::string whileOpen;
+    TTimerProbe probe(app, [&] {
+        HWND menu = FindWindowA("#32768", nullptr);
+        if (!menu || !IsWindowVisible(menu))
+            return false;
+        if (step++ == 0) { // the first item gets the highlight, as from the keyboard
+            PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
+            return false;
+        }
+        whileOpen = app.Hint();
+        EndMenu();
+        return true;
+    });
+    RECT r{};
+    GetWindowRect(w.edtFileName.Handle(), &r);
+    w.ppmEdit.Popup({r.left, r.bottom});
+    EXPECT_EQ(whileOpen, "ｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存します。");
+    EXPECT_EQ(app.Hint(), "");
+    ASSERT_FALSE(hints.empty());
+    EXPECT_EQ(hints.back(), "");
+}
+
 class TClosingForm : public TForm {
 public:
     explicit TClosingForm(TApplication& app) : TForm(app, TFormKind::Main) {
