@@ -1,0 +1,27 @@
+#pragma once
+// The About box: the application's icon, three centred lines in a sunken frame, a picture
+// of its own and OK. No cancel button: Esc leaves it open.
+#include "ui/frame/Frame.h"
+
+namespace porutena {
+
+class TAboutBox : public TForm {
+public:
+    explicit TAboutBox(TApplication& app);
+
+    TBevel Bevel1;
+    TImage Icon;
+    TLabel Title;
+    TLabel Version;
+    TLabel Copyright;
+    TImage Image1;
+    TButton Button1;
+
+protected:
+    void CreateControls() override;
+
+private:
+    TIcon FImage1Icon;
+};
+
+} // namespace porutena
