@@ -6,7 +6,6 @@
 #include "settings/UPorutenaRegistry.h"
 #include "ui/frame/Frame.h"
 #include "ui/main/MainContext.h"
-#include "ui/main/Splitter.h"
 
 #include <shellapi.h>
 

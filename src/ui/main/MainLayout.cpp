@@ -57,9 +57,8 @@ void TfrmMain::CreateLists() {
     lsvOldFile.OnEnter = [this] { lsvOldFileEnter(); };
     SetPopupMenu(lsvOldFile.Handle(), &ppmMain);
 
-    Splitter1.Create(*this, {});
-    Splitter1.OnGetSize = [this] { return FOldListHeight; };
-    Splitter1.OnResize = [this](int size) { ResizeOldList(size); };
+    Splitter1.Create(*this, {}, lsvOldFile, MainLayout::SplitterMinSize);
+    Splitter1.OnMoved = [this](int height) { ResizeOldList(height); };
 
     lsvFileList.Create(*this, {});
     lsvFileList.AddColumn("ファイル名", MainLayout::ColumnWidth);
