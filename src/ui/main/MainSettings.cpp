@@ -73,10 +73,8 @@ void TfrmMain::StoreSettings() {
         mnuFullPath.Checked() ? TFileViewStyle::fvsFullPath : TFileViewStyle::fvsFileOnly;
     registry.FileViewLength =
         mnuLongFileName.Checked() ? TFileViewLength::fvlLongName : TFileViewLength::fvlShortName;
-    const TPathSep sep = actSepYen.Checked()         ? TPathSep::psYen
-                         : actSepDoubleYen.Checked() ? TPathSep::psDoubleYen
-                                                     : TPathSep::psSlash;
-    registry.PathSep = static_cast<std::uint8_t>(sep);
+    // 1 `\`, 3 `\\`, else 2 `/`: as the lists are rendered.
+    registry.PathSep = static_cast<std::uint8_t>(ViewOptions().Sep);
 }
 
 void TfrmMain::mnuToolBarClick() {
