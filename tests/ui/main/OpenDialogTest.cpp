@@ -132,7 +132,7 @@ TEST_F(OpenDialogTest, OnScreenTheChoiceArrivesAndTheNextShowingStartsAtTheFirst
                 GetWindow(dialogWindow, GW_OWNER) != form->Handle())
                 return false;
             char text[MAX_PATH] = {};
-            SendMessageA(dialogWindow, CDM_GETSPEC, sizeof text, reinterpret_cast<LPARAM>(text));
+            GetDlgItemTextA(dialogWindow, cmb13, text, sizeof text);
             startName = text;
             SendMessageA(dialogWindow, CDM_SETCONTROLTEXT, cmb13,
                          reinterpret_cast<LPARAM>(names.c_str()));
