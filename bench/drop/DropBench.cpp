@@ -1,6 +1,7 @@
 // A drop of 10,000 existing files on the real window: the time until the current list shows
 // them, against rendering the same names alone, and the time of Copy all over them.
 // Prints `drop_vs_render=` and `copy_all_ms=`; details go to stderr.
+#include "Stopwatch.h"
 #include "core/Rendering.h"
 #include "platform/MemoryKeyStore.h"
 #include "platform/win32/DropBuilder.h"
@@ -20,13 +21,6 @@ namespace {
 constexpr int FileCount = 10000;
 constexpr int Folders = 10;
 constexpr int Rounds = 3;
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -102,24 +96,24 @@ int main() {
 
     std::vector<double> render, drop, copyAll;
     for (int round = 0; round < Rounds; ++round) {
-        double start = Now();
+        const TStopwatch renderTime;
         const TStringList rows = RenderList(files.Names(), form.ViewOptions(), search);
-        render.push_back(Now() - start);
+        render.push_back(renderTime.ElapsedMs());
 
         HGLOBAL data = MakeHDrop(files.Names()).Release();
-        start = Now();
+        const TStopwatch dropTime;
         SendMessageA(form.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(data), 0);
         UpdateWindow(form.lsvFileList.Handle());
-        drop.push_back(Now() - start);
+        drop.push_back(dropTime.ElapsedMs());
         if (form.lsvFileList.Items() != rows) {
             std::fprintf(stderr, "bench_drop: the list does not show the dropped names\n");
             return 1;
         }
         app.ProcessMessages();
 
-        start = Now();
+        const TStopwatch copyTime;
         form.actCopyAll.Execute();
-        copyAll.push_back(Now() - start);
+        copyAll.push_back(copyTime.ElapsedMs());
     }
     std::fprintf(stderr, "bench_drop: %d files; render %.1f ms, drop %.1f ms, copy all %.1f ms\n",
                  FileCount, Median(render), Median(drop), Median(copyAll));
