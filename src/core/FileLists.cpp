@@ -26,4 +26,10 @@ void MoveToOldList(TStringList& FileList, TStringList& OldList, const std::funct
     FileList.clear();
 }
 
+void TrimList(TStringList& List, int Limit) {
+    const std::size_t keep = Limit > 0 ? static_cast<std::size_t>(Limit) : 0;
+    if (List.size() > keep)
+        List.resize(keep);
+}
+
 } // namespace porutena

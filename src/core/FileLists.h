@@ -20,4 +20,8 @@ void AddOldFile(TStringList& OldList, const std::string& Name, int Limit);
 // the front; then empties the current list. `Limit` is asked before each insertion.
 void MoveToOldList(TStringList& FileList, TStringList& OldList, const std::function<int()>& Limit);
 
+// Drops names from the end (the oldest) until at most `Limit` remain; a limit below one
+// empties the list.
+void TrimList(TStringList& List, int Limit);
+
 } // namespace porutena

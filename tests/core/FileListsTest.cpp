@@ -67,4 +67,37 @@ TEST(FileListsTest, TheLimitIsReadForEachInsertion) {
     EXPECT_EQ(old, (TStringList{"d", "c", "b", "a"}));
 }
 
+TEST(FileListsTest, TrimmingKeepsTheFirstNamesUpToTheLimit) {
+    struct TrimCase {
+        const char* title;
+        TStringList list;
+        int limit;
+        TStringList expected;
+    };
+    const TrimCase cases[] = {
+        {"surplus dropped from the end", {"e", "d", "c", "b", "a"}, 3, {"e", "d", "c"}},
+        {"exactly at the limit", {"c", "b", "a"}, 3, {"c", "b", "a"}},
+        {"below the limit", {"b", "a"}, 100, {"b", "a"}},
+        {"limit one", {"c", "b", "a"}, 1, {"c"}},
+        {"limit zero empties", {"b", "a"}, 0, {}},
+        {"negative limit empties", {"b", "a"}, -5, {}},
+        {"empty list", {}, 3, {}},
+        {"equal names kept as they stand", {"a", "a", "b"}, 2, {"a", "a"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        TStringList list = c.list;
+        TrimList(list, c.limit);
+        EXPECT_EQ(list, c.expected);
+    }
+}
+
+TEST(FileListsTest, AfterTrimmingLaterMovesObeyTheNewLimit) {
+    TStringList old{"j", "i", "h", "g", "f", "e", "d", "c", "b", "a"};
+    TrimList(old, 3);
+    TStringList files{"k"};
+    MoveToOldList(files, old, [] { return 3; });
+    EXPECT_EQ(old, (TStringList{"k", "j", "i"}));
+}
+
 } // namespace
