@@ -1,6 +1,7 @@
 // Names in by drop and open dialog, the selected name into the edit box, and the two copies.
 #include "ui/main/Main.h"
 
+#include "core/Errors.h"
 #include "core/Rendering.h"
 #include "platform/win32/DroppedFiles.h"
 
@@ -21,7 +22,16 @@ void TfrmMain::WMDropFiles(HDROP drop) {
 }
 
 void TfrmMain::actGetExecute() {
-    if (!dlgOpen->Execute())
+    // The dialog's own failures (a choice too large for its buffer) get the program's error
+    // box with their text as it stands, not the application's handler, which adds a ".".
+    bool chosen = false;
+    try {
+        chosen = dlgOpen->Execute();
+    } catch (const EError& e) {
+        ShowErrorMessage(App(), e.what());
+        return;
+    }
+    if (!chosen)
         return;
     MoveToOldList();
     for (const std::string& name : dlgOpen->Files())

@@ -69,6 +69,7 @@ private:
     std::vector<std::string> FFiles;
 };
 
+// The dialog's failure shows in the program's error box, its text as it stands.
 TEST_F(OpenDialogTest, AFailingDialogIsReportedAndChangesNothing) {
     const std::string a = File("a.txt");
     start.commandLine = "porutena.exe " + a;
@@ -78,7 +79,10 @@ TEST_F(OpenDialogTest, AFailingDialogIsReportedAndChangesNothing) {
     form->Show();
     SendCommand(form->Handle(), form->mnuGet.Command());
     ASSERT_EQ(recorder.boxes.size(), 1u);
-    EXPECT_EQ(recorder.boxes[0].text, "選択したﾌｧｲﾙが多すぎます。.");
+    EXPECT_EQ(recorder.boxes[0].text, "選択したﾌｧｲﾙが多すぎます。");
+    EXPECT_EQ(recorder.boxes[0].caption, "エラー");
+    EXPECT_EQ(recorder.boxes[0].flags, static_cast<UINT>(MB_ICONSTOP | MB_OK));
+    EXPECT_EQ(recorder.beeps, std::vector<UINT>{MB_ICONHAND});
     EXPECT_EQ(form->FileList(), TStringList{a});
     EXPECT_TRUE(form->OldList().empty());
 }
@@ -108,8 +112,12 @@ TEST_F(OpenDialogTest, TheSystemsDialogIsOwnedByTheWindowAndReportsABufferTooSma
     SendCommand(form->Handle(), form->mnuGet.Command());
     EXPECT_EQ(owner, form->Handle());
     ASSERT_EQ(recorder.boxes.size(), 1u);
-    EXPECT_EQ(recorder.boxes[0].caption, "ぽるてな");
+    EXPECT_EQ(recorder.boxes[0].text,
+              "選択したﾌｧｲﾙが多すぎます。一度に選択するﾌｧｲﾙの数を減らしてください。");
+    EXPECT_EQ(recorder.boxes[0].caption, "エラー");
     EXPECT_EQ(recorder.boxes[0].flags, static_cast<UINT>(MB_ICONSTOP | MB_OK));
+    EXPECT_EQ(recorder.boxes[0].owner, form->Handle());
+    EXPECT_EQ(recorder.beeps, std::vector<UINT>{MB_ICONHAND});
     EXPECT_TRUE(form->FileList().empty());
 }
 
