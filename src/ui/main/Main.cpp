@@ -10,6 +10,7 @@ namespace porutena {
 
 TfrmMain::TfrmMain(TApplication& app, TMainContext context)
     : TForm(app, TFormKind::Main), FContext(std::move(context)) {
+    DesignDialogs();
     Create("ぽるてな", MainLayout::FormWidth, MainLayout::FormHeight);
 }
 

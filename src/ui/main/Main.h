@@ -4,6 +4,8 @@
 #include "core/FileLists.h"
 #include "core/ViewOptions.h"
 #include "settings/UPorutenaRegistry.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/InputDialog.h"
 #include "ui/frame/Frame.h"
 #include "ui/main/MainContext.h"
 
@@ -64,9 +66,11 @@ public:
     void mnuStatusBarClick();
     void mnuHelpViewClick();
     void mnuExitClick();
+    void mnuAboutClick();
     void actGetExecute();
     void actCopyExecute();
     void actCopyAllExecute();
+    void actOldListNumExecute();
     void WMDropFiles(HDROP drop);
     void lsvFileListSelectItem(int row, bool selected);
     void lsvOldFileSelectItem(int row, bool selected);
@@ -91,6 +95,9 @@ private:
 public:
     // The open-file dialog component, made with the window.
     std::unique_ptr<TOpenDialog> dlgOpen;
+    // The dialog components, designed in the constructor.
+    TAboutDialog dlgAbout{App()};
+    TIntegerDialog dlgOldListNum{App()};
 
     TActionList actMain{*this};
     TAction& actGet = actMain.Add(
@@ -108,7 +115,8 @@ public:
                     [this] { actCopyAllExecute(); });
     TAction& actOldListNum =
         actMain.Add({.caption = "旧ﾘｽﾄに残す数(&O)...",
-                     .hint = "旧リストに残す数|旧リストに残すファイルの数を指定します。"});
+                     .hint = "旧リストに残す数|旧リストに残すファイルの数を指定します。"},
+                    [this] { actOldListNumExecute(); });
     TAction& actViewFullPath = actMain.Add({.caption = "ﾃﾞｨﾚｸﾄﾘ付き(&D)",
                                             .hint = "ﾃﾞｨﾚｸﾄﾘ付き|ﾌｧｲﾙ名をﾌﾙﾊﾟｽで表示します。",
                                             .imageIndex = 3,
@@ -191,8 +199,9 @@ public:
     TMenuItem& mnuHelpView = mnuHelp.Add({.caption = "ﾍﾙﾌﾟ(&H)",
                                           .hint = "ﾍﾙﾌﾟ(Htmlﾌｧｲﾙ)を開きます。",
                                           .onClick = [this] { mnuHelpViewClick(); }});
-    TMenuItem& mnuAbout = mnuHelp.Add(
-        {.caption = "ﾊﾞｰｼﾞｮﾝ情報(&A)...", .hint = "このソフトのﾊﾞｰｼﾞｮﾝ情報を表示します。"});
+    TMenuItem& mnuAbout = mnuHelp.Add({.caption = "ﾊﾞｰｼﾞｮﾝ情報(&A)...",
+                                       .hint = "このソフトのﾊﾞｰｼﾞｮﾝ情報を表示します。",
+                                       .onClick = [this] { mnuAboutClick(); }});
 
     TPopupMenu ppmMain{*this};
     TMenuItem& ppmCopy = ppmMain.Add({.action = &actCopy});
@@ -235,6 +244,7 @@ protected:
 private:
     // Shown by its own state, whatever its parent's.
     static bool ShownByItself(HWND control);
+    void DesignDialogs();
     void CreateToolBar();
     void CreateLists();
     void ChooseView(TMenuItem& item, TToolButton* button);
