@@ -8,13 +8,6 @@
 namespace porutena::test {
 namespace {
 
-TAboutBox& AsAboutBox(TForm& form) {
-    auto* box = dynamic_cast<TAboutBox*>(&form);
-    if (!box)
-        throw std::logic_error("the modal form is no TAboutBox");
-    return *box;
-}
-
 class AboutDialogTest : public DialogTest {
 protected:
     // The component as the main window designs it.
@@ -52,7 +45,7 @@ TEST_F(AboutDialogTest, ShowsTitleVersionAndCopyrightLines) {
         TModalDriver driver(app);
         driver
             .Then([&](TForm& form) {
-                TAboutBox& box = AsAboutBox(form);
+                TAboutBox& box = ModalForm<TAboutBox>(form);
                 caption = box.Caption();
                 title = box.Title.Text();
                 version = box.Version.Text();
@@ -81,9 +74,9 @@ TEST_F(AboutDialogTest, TheCopyrightLineJoinsYearsAndHolder) {
     TModalDriver driver(app);
     driver
         .Then([&](TForm& form) {
-            version = AsAboutBox(form).Version.Text();
-            copyright = AsAboutBox(form).Copyright.Text();
-            PostClick(AsAboutBox(form).Button1);
+            version = ModalForm<TAboutBox>(form).Version.Text();
+            copyright = ModalForm<TAboutBox>(form).Copyright.Text();
+            PostClick(ModalForm<TAboutBox>(form).Button1);
         })
         .Start();
     EXPECT_TRUE(dialog.Execute());
@@ -97,7 +90,7 @@ TEST_F(AboutDialogTest, OkAndEnterGiveTrueTheCloseButtonFalseEscNothing) {
         std::vector<TModalDriver::TStep> steps;
         bool result;
     };
-    auto ok = [](TForm& form) { PostClick(AsAboutBox(form).Button1); };
+    auto ok = [](TForm& form) { PostClick(ModalForm<TAboutBox>(form).Button1); };
     auto enter = [](TForm&) { PostKey(GetFocus(), VK_RETURN); };
     auto esc = [](TForm&) { PostKey(GetFocus(), VK_ESCAPE); };
     auto close = [](TForm& form) { PostCloseButton(form); };
@@ -132,7 +125,7 @@ TEST_F(AboutDialogTest, BoxLayout) {
     TModalDriver driver(app);
     driver
         .Then([&](TForm& form) {
-            TAboutBox& box = AsAboutBox(form);
+            TAboutBox& box = ModalForm<TAboutBox>(form);
             ExpectClientCentred(box, 329, 103);
             ExpectBounds(box.Bevel1.Bounds(), {48, 8, 233, 57}, "Bevel1");
             ExpectBounds(box.Icon.Bounds(), {8, 16, 32, 32}, "Icon");

@@ -12,17 +12,10 @@ namespace {
 
 constexpr const char* NotANumber = "整数値を入力してください";
 
-TIntegerDlg& AsIntegerDlg(TForm& form) {
-    auto* dlg = dynamic_cast<TIntegerDlg*>(&form);
-    if (!dlg)
-        throw std::logic_error("the modal form is no TIntegerDlg");
-    return *dlg;
-}
-
 // Types `entry` and confirms it with Enter in the entry field or a click on OK.
 TModalDriver::TStep Enter(std::string entry, bool byKey = false) {
     return [entry, byKey](TForm& form) {
-        TIntegerDlg& dlg = AsIntegerDlg(form);
+        TIntegerDlg& dlg = ModalForm<TIntegerDlg>(form);
         dlg.InputValue.SetText(entry);
         if (byKey)
             PostKey(dlg.InputValue.Handle(), VK_RETURN);
@@ -32,7 +25,7 @@ TModalDriver::TStep Enter(std::string entry, bool byKey = false) {
 }
 
 TModalDriver::TStep ClickCancel() {
-    return [](TForm& form) { PostClick(AsIntegerDlg(form).bbnCancel); };
+    return [](TForm& form) { PostClick(ModalForm<TIntegerDlg>(form).bbnCancel); };
 }
 
 class IntegerDialogTest : public DialogTest {
@@ -89,7 +82,7 @@ TEST_F(IntegerDialogTest, RefusesWithTheExactTextAndStaysOpenWithTheEntry) {
             TModalDriver driver(app);
             driver.Then(Enter(c.entry, byKey))
                 .Then([&](TForm& form) {
-                    TIntegerDlg& dlg = AsIntegerDlg(form);
+                    TIntegerDlg& dlg = ModalForm<TIntegerDlg>(form);
                     stillOpen = IsWindowVisible(dlg.Handle()) && dlg.ModalResult() == mrNone;
                     entryAfter = dlg.InputValue.Text();
                     PostClick(dlg.bbnCancel);
@@ -158,17 +151,17 @@ TEST_F(IntegerDialogTest, EveryWayOutButAcceptedOkLeavesValueAlone) {
         {"Enter with an empty entry", Enter("", true)},
         {"Cancel",
          [](TForm& form) {
-             AsIntegerDlg(form).InputValue.SetText("50");
-             PostClick(AsIntegerDlg(form).bbnCancel);
+             ModalForm<TIntegerDlg>(form).InputValue.SetText("50");
+             PostClick(ModalForm<TIntegerDlg>(form).bbnCancel);
          }},
         {"Esc",
          [](TForm& form) {
-             AsIntegerDlg(form).InputValue.SetText("50");
-             PostKey(AsIntegerDlg(form).InputValue.Handle(), VK_ESCAPE);
+             ModalForm<TIntegerDlg>(form).InputValue.SetText("50");
+             PostKey(ModalForm<TIntegerDlg>(form).InputValue.Handle(), VK_ESCAPE);
          }},
         {"close button",
          [](TForm& form) {
-             AsIntegerDlg(form).InputValue.SetText("50");
+             ModalForm<TIntegerDlg>(form).InputValue.SetText("50");
              PostCloseButton(form);
          }},
     };
@@ -227,7 +220,7 @@ TEST_F(IntegerDialogTest, ExecuteHandsTheFormItsDesignedValuesOrTheDefaults) {
         TModalDriver driver(app);
         driver
             .Then([&](TForm& form) {
-                TIntegerDlg& dlg = AsIntegerDlg(form);
+                TIntegerDlg& dlg = ModalForm<TIntegerDlg>(form);
                 EXPECT_EQ(dlg.Caption(), c.expectedCaption);
                 EXPECT_EQ(dlg.Information.Text(), c.expectedInformation);
                 EXPECT_EQ(dlg.FErrorMessage, c.expectedErrorMessage);
@@ -303,7 +296,7 @@ TEST_F(IntegerDialogTest, FormLayout) {
     TModalDriver driver(app);
     driver
         .Then([&](TForm& form) {
-            TIntegerDlg& dlg = AsIntegerDlg(form);
+            TIntegerDlg& dlg = ModalForm<TIntegerDlg>(form);
             ExpectClientCentred(dlg, 186, 79);
             EXPECT_EQ(dlg.Information.Bounds().x, 8);
             EXPECT_EQ(dlg.Information.Bounds().y, 8);

@@ -9,9 +9,18 @@
 
 #include <deque>
 #include <functional>
+#include <stdexcept>
 #include <string_view>
 
 namespace porutena::test {
+
+// The modal form a step is given, as the dialog's own form class.
+template <class T> T& ModalForm(TForm& form) {
+    auto* typed = dynamic_cast<T*>(&form);
+    if (!typed)
+        throw std::logic_error("the modal form is not of the expected class");
+    return *typed;
+}
 
 class TModalDriver {
 public:

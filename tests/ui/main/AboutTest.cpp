@@ -8,13 +8,6 @@
 namespace porutena::test {
 namespace {
 
-TAboutBox& AsAboutBox(TForm& form) {
-    auto* box = dynamic_cast<TAboutBox*>(&form);
-    if (!box)
-        throw std::logic_error("the modal form is no TAboutBox");
-    return *box;
-}
-
 class AboutTest : public MainWindowTest {
 protected:
     AboutTest() { app.SetIcon(IDI_PORUTENA); }
@@ -28,7 +21,7 @@ TEST_F(AboutTest, TheHelpMenuShowsTitleVersionAndCopyright) {
     TModalDriver driver(app);
     driver
         .Then([&](TForm& form) {
-            TAboutBox& box = AsAboutBox(form);
+            TAboutBox& box = ModalForm<TAboutBox>(form);
             caption = box.Caption();
             title = box.Title.Text();
             version = box.Version.Text();
@@ -57,7 +50,7 @@ TEST_F(AboutTest, EveryWayOutOfTheBoxLeavesTheWindowAsItWas) {
         TModalDriver::TStep step;
     };
     const Case cases[] = {
-        {"OK", [](TForm& form) { PostClick(AsAboutBox(form).Button1); }},
+        {"OK", [](TForm& form) { PostClick(ModalForm<TAboutBox>(form).Button1); }},
         {"Enter", [](TForm&) { PostKey(GetFocus(), VK_RETURN); }},
         {"close button", [](TForm& form) { PostCloseButton(form); }},
     };

@@ -2,9 +2,9 @@
 #include "MainTestSupport.h"
 
 #include "core/Text.h"
+#include "platform/win32/ClipboardHolder.h"
 #include "platform/win32/DropBuilder.h"
 
-#include <thread>
 
 namespace porutena::test {
 namespace {
@@ -102,35 +102,6 @@ TEST_F(CopyTest, CopyAllOfAnEmptyListEmptiesTheClipboard) {
     SendCommand(w.Handle(), w.mnuCopyAll.Command());
     EXPECT_EQ(ClipboardText(), "");
 }
-
-// Holds the clipboard open on a thread of its own while it lives.
-class TClipboardHolder {
-public:
-    TClipboardHolder()
-        : FOpened(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
-          FRelease(CreateEventA(nullptr, TRUE, FALSE, nullptr)), FThread([this] {
-              FHeld = OpenClipboard(nullptr) != FALSE;
-              SetEvent(FOpened);
-              WaitForSingleObject(FRelease, INFINITE);
-              if (FHeld)
-                  CloseClipboard();
-          }) {
-        WaitForSingleObject(FOpened, INFINITE);
-    }
-    ~TClipboardHolder() {
-        SetEvent(FRelease);
-        FThread.join();
-        CloseHandle(FOpened);
-        CloseHandle(FRelease);
-    }
-    bool Held() const { return FHeld; }
-
-private:
-    HANDLE FOpened;
-    HANDLE FRelease;
-    bool FHeld = false;
-    std::thread FThread;
-};
 
 TEST_F(CopyTest, AClipboardHeldElsewhereFailsBothCopiesWithTheMessage) {
     TfrmMain& w = OpenWithNames();

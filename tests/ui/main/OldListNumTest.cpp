@@ -8,17 +8,10 @@
 namespace porutena::test {
 namespace {
 
-TIntegerDlg& AsIntegerDlg(TForm& form) {
-    auto* dlg = dynamic_cast<TIntegerDlg*>(&form);
-    if (!dlg)
-        throw std::logic_error("the modal form is no TIntegerDlg");
-    return *dlg;
-}
-
 // Types `entry` and presses OK.
 TModalDriver::TStep Enter(std::string entry) {
     return [entry](TForm& form) {
-        TIntegerDlg& dlg = AsIntegerDlg(form);
+        TIntegerDlg& dlg = ModalForm<TIntegerDlg>(form);
         dlg.InputValue.SetText(entry);
         PostClick(dlg.bbnOK);
     };
@@ -26,8 +19,8 @@ TModalDriver::TStep Enter(std::string entry) {
 
 TModalDriver::TStep ClickCancel(std::string entry) {
     return [entry](TForm& form) {
-        AsIntegerDlg(form).InputValue.SetText(entry);
-        PostClick(AsIntegerDlg(form).bbnCancel);
+        ModalForm<TIntegerDlg>(form).InputValue.SetText(entry);
+        PostClick(ModalForm<TIntegerDlg>(form).bbnCancel);
     };
 }
 
@@ -108,7 +101,7 @@ TEST_F(OldListNumTest, TheDialogShowsTheCurrentLimitAndTheRange) {
         std::int32_t min = 0, max = 0;
         HWND owner = nullptr;
         RunLimitCommand(w, {[&](TForm& form) {
-                            TIntegerDlg& dlg = AsIntegerDlg(form);
+                            TIntegerDlg& dlg = ModalForm<TIntegerDlg>(form);
                             caption = dlg.Caption();
                             information = dlg.Information.Text();
                             entry = dlg.InputValue.Text();
@@ -194,8 +187,8 @@ TEST_F(OldListNumTest, TheNextShowingReadsTheNewLimit) {
     std::string information;
     RunLimitCommand(w, {Enter("3")});
     RunLimitCommand(w, {[&](TForm& form) {
-                        information = AsIntegerDlg(form).Information.Text();
-                        PostClick(AsIntegerDlg(form).bbnCancel);
+                        information = ModalForm<TIntegerDlg>(form).Information.Text();
+                        PostClick(ModalForm<TIntegerDlg>(form).bbnCancel);
                     }});
     EXPECT_EQ(information, "現在値：3  (1～100)");
 }

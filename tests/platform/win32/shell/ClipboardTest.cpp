@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "core/Errors.h"
+#include "platform/win32/ClipboardHolder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,43 +10,11 @@
 #include <thread>
 
 using namespace porutena;
+using porutena::test::TClipboardHolder;
 
 namespace {
 
 const std::string CannotOpen = "クリップボードを開くことができません";
-
-// Holds the clipboard open on a thread of its own until released.
-class TClipboardHolder {
-public:
-    TClipboardHolder()
-        : FOpened(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
-          FRelease(CreateEventA(nullptr, TRUE, FALSE, nullptr)), FThread([this] {
-              FHeld = OpenClipboard(nullptr) != FALSE;
-              SetEvent(FOpened);
-              WaitForSingleObject(FRelease, INFINITE);
-              if (FHeld)
-                  CloseClipboard();
-          }) {
-        WaitForSingleObject(FOpened, INFINITE);
-    }
-    ~TClipboardHolder() {
-        Release();
-        CloseHandle(FOpened);
-        CloseHandle(FRelease);
-    }
-    bool Held() const { return FHeld; }
-    void Release() {
-        SetEvent(FRelease);
-        if (FThread.joinable())
-            FThread.join();
-    }
-
-private:
-    HANDLE FOpened;
-    HANDLE FRelease;
-    bool FHeld = false;
-    std::thread FThread;
-};
 
 // True when another thread can open the clipboard now, that is, nobody left it open.
 bool OpenableElsewhere() {
