@@ -10,6 +10,12 @@ export WINEARCH=win64
 porutena_wine_start() {
   wineboot -i >/dev/null 2>&1 || true
   wineserver -p >/dev/null 2>&1 || true
+  # Debian's Wine does not find its own Marlett, so the frames it draws itself (under Xvfb)
+  # would show letters instead of the caption buttons' symbols.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+  fi
 }
 
 # Under Xvfb there is no window manager, and Wine waits two seconds for one at every hidden
