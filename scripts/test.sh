@@ -16,6 +16,7 @@ step() { # step NAME COMMAND...
 }
 
 native() {
+  rm -f build/native/Testing/Temporary/LastTest.log
   cmake --preset native >/dev/null &&
     cmake --build --preset native -j "$jobs" &&
     ctest --preset native -j "$jobs"
@@ -26,6 +27,7 @@ windows_build() {
 }
 
 windows_tests() {
+  rm -f build/windows/Testing/Temporary/LastTest.log
   xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     source scripts/wine-env.sh
     porutena_wine_start
@@ -44,11 +46,24 @@ else
   result[windows-tests]=SKIPPED
 fi
 
+# The GoogleTest case counts of each program, from ctest's log of the run.
+cases() { # cases BUILD_DIR
+  local log=$1/Testing/Temporary/LastTest.log
+  [ -f "$log" ] || return 0
+  awk '/^[0-9]+\/[0-9]+ Testing: /{name=$3}
+       /^\[  PASSED  \] [0-9]+ test/{printf "    %-24s %s cases passed\n", name, $4}
+       /^\[  FAILED  \] [0-9]+ test/{printf "    %-24s %s cases FAILED\n", name, $4}' "$log"
+}
+
 echo
 echo "SUMMARY:"
 failed=0
 for name in native windows-build windows-tests; do
   echo "  $name: ${result[$name]}"
+  case $name in
+    native) cases build/native ;;
+    windows-tests) cases build/windows ;;
+  esac
   [ "${result[$name]}" = ok ] || failed=1
 done
 exit $failed
