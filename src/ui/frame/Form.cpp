@@ -111,7 +111,8 @@ void TForm::SetClientHeight(int height) {
 }
 
 void TForm::Restore() {
-    if (Maximized() || Minimized())
+    // A window minimised from the maximised state restores to maximised first.
+    for (int step = 0; step < 2 && (Maximized() || Minimized()); ++step)
         ShowWindow(FHandle, SW_RESTORE);
 }
 

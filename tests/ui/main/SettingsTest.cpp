@@ -157,19 +157,30 @@ TEST_F(SettingsTest, ALoadErrorIsReportedAndTheWindowComesUpWithDefaults) {
     ASSERT_NE(w.Registry(), nullptr);
 }
 
-TEST_F(SettingsTest, MaximisedAtExitTheNormalSizeIsStored) {
-    Store(FormKey, "Width", "600");
-    Store(FormKey, "Height", "320");
-    TfrmMain& w = Open();
-    HWND window = w.Handle();
-    ShowWindow(window, SW_MAXIMIZE);
-    app.ProcessMessages();
-    ASSERT_TRUE(w.Maximized());
-    ASSERT_GT(w.Width(), 600);
-    CloseWindow();
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(Stored(FormKey, "Width"), "600");
-    EXPECT_EQ(Stored(FormKey, "Height"), "320");
+TEST_F(SettingsTest, MaximisedOrMinimisedAtExitTheNormalSizeIsStored) {
+    // The states a window may be closed in, from the title bar or from the taskbar.
+    const std::vector<std::pair<const char*, std::vector<int>>> cases = {
+        {"maximised", {SW_MAXIMIZE}},
+        {"minimised", {SW_MINIMIZE}},
+        {"maximised, then minimised", {SW_MAXIMIZE, SW_MINIMIZE}},
+    };
+    for (const auto& [name, commands] : cases) {
+        SCOPED_TRACE(name);
+        Store(FormKey, "Width", "600");
+        Store(FormKey, "Height", "320");
+        TfrmMain& w = Open();
+        HWND window = w.Handle();
+        for (int command : commands) {
+            ShowWindow(window, command);
+            app.ProcessMessages();
+        }
+        ASSERT_TRUE(w.Maximized() || w.Minimized());
+        CloseWindow();
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(Stored(FormKey, "Width"), "600");
+        EXPECT_EQ(Stored(FormKey, "Height"), "320");
+        CloseAndForget();
+    }
 }
 
 TEST_F(SettingsTest, AllTenValuesAreWrittenAtExitAsTheWindowStands) {
