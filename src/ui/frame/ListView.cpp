@@ -58,12 +58,13 @@ void TListView::SetItems(std::vector<std::string> texts) {
 void TListView::DeleteItem(int row) {
     if (row < 0 || row >= Count())
         return;
+    // The control may report the row deselected while deleting it: its text is still there.
+    SendMessageA(FHandle, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
     FRows.erase(FRows.begin() + row);
     if (FSelected == row)
         FSelected = -1;
     else if (FSelected > row)
         --FSelected;
-    SendMessageA(FHandle, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
 }
 
 std::string TListView::ItemText(int row) const {

@@ -182,6 +182,21 @@ TEST_F(OldListNumTest, TheNewLimitTrimsTheOldListAndItsRowsAlike) {
     }
 }
 
+TEST_F(OldListNumTest, ASelectedRowTrimmedAwayLeavesItsTextInTheEditBox) {
+    TfrmMain& w = OpenWithOldList();
+    w.lsvOldFile.Select(8);
+    const std::string shown = w.edtFileName.Text();
+    ASSERT_EQ(shown, Recent(9)[8]);
+    ASSERT_TRUE(w.actCopy.Enabled());
+
+    RunLimitCommand(w, {Enter("3")});
+    EXPECT_EQ(w.lsvOldFile.Items(), Recent(3));
+    EXPECT_EQ(w.lsvOldFile.SelectedIndex(), -1);
+    // The deselection of the removed row reports that row's own text, never an empty one.
+    EXPECT_EQ(w.edtFileName.Text(), shown);
+    EXPECT_TRUE(w.actCopy.Enabled());
+}
+
 TEST_F(OldListNumTest, TheNextShowingReadsTheNewLimit) {
     TfrmMain& w = OpenWithOldList();
     std::string information;
