@@ -40,6 +40,12 @@ windows_tests() {
 
 step native native
 step windows-build windows_build
+# The release zip, which one of the Windows tests unpacks and starts.
+if [ "${result[windows-build]}" = ok ]; then
+  step package scripts/package.sh
+else
+  result[package]=SKIPPED
+fi
 if [ "${result[windows-build]}" = ok ]; then
   step windows-tests windows_tests
 else
@@ -58,7 +64,7 @@ cases() { # cases BUILD_DIR
 echo
 echo "SUMMARY:"
 failed=0
-for name in native windows-build windows-tests; do
+for name in native windows-build package windows-tests; do
   echo "  $name: ${result[$name]}"
   case $name in
     native) cases build/native ;;

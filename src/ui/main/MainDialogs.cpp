@@ -1,6 +1,8 @@
 // The two dialog components as designed, the old-list limit command and the About command.
 #include "ui/main/Main.h"
 
+#include "version.h"
+
 #include <cstdio>
 
 namespace porutena {
@@ -13,7 +15,7 @@ constexpr int OldListNumMax = 100;
 } // namespace
 
 void TfrmMain::DesignDialogs() {
-    dlgAbout.Version = "0.90";
+    dlgAbout.Version = PORUTENA_VERSION;
     dlgAbout.Year = "2026";
     dlgAbout.Copyright = "Zon";
 

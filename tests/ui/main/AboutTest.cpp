@@ -5,6 +5,9 @@
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/ModalDriver.h"
 
+#include <string>
+#include <vector>
+
 namespace porutena::test {
 namespace {
 
@@ -66,6 +69,32 @@ TEST_F(AboutTest, EveryWayOutOfTheBoxLeavesTheWindowAsItWas) {
         EXPECT_TRUE(IsWindow(w.Handle()));
     }
     EXPECT_TRUE(recorder.boxes.empty());
+}
+
+// This program carries the program's resource script, so its version resource is the program's.
+TEST(VersionResourceTest, SaysTheAboutBoxVersionInJapaneseAndEnglish) {
+    wchar_t path[MAX_PATH];
+    ASSERT_NE(GetModuleFileNameW(nullptr, path, MAX_PATH), 0u);
+    std::vector<char> data(GetFileVersionInfoSizeW(path, nullptr));
+    ASSERT_FALSE(data.empty());
+    ASSERT_TRUE(GetFileVersionInfoW(path, 0, static_cast<DWORD>(data.size()), data.data()));
+    auto query = [&](const wchar_t* name) {
+        void* value = nullptr;
+        UINT length = 0;
+        return VerQueryValueW(data.data(), name, &value, &length) ? value : nullptr;
+    };
+    auto text = [&](const wchar_t* name) {
+        const void* value = query(name);
+        return value ? std::wstring(static_cast<const wchar_t*>(value)) : L"(none)";
+    };
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(query(L"\\"));
+    ASSERT_NE(fixed, nullptr);
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(90, 0));
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(90, 0));
+    EXPECT_EQ(text(L"\\StringFileInfo\\041104B0\\ProductName"), L"ぽるてな");
+    EXPECT_EQ(text(L"\\StringFileInfo\\041104B0\\FileVersion"), L"0.90");
+    EXPECT_EQ(text(L"\\StringFileInfo\\040904B0\\ProductName"), L"Porutena");
+    EXPECT_EQ(text(L"\\StringFileInfo\\040904B0\\ProductVersion"), L"0.90");
 }
 
 } // namespace
