@@ -42,6 +42,21 @@ std::wstring UnicodeText() {
     return text;
 }
 
+// The locale the clipboard's text is marked with, 0 when it has none.
+LCID Locale() {
+    LCID locale = 0;
+    if (!OpenClipboard(nullptr))
+        return locale;
+    if (const HANDLE handle = GetClipboardData(CF_LOCALE)) {
+        if (const auto* data = static_cast<const LCID*>(GlobalLock(handle))) {
+            locale = *data;
+            GlobalUnlock(handle);
+        }
+    }
+    CloseClipboard();
+    return locale;
+}
+
 std::set<UINT> Formats() {
     std::set<UINT> formats;
     if (!OpenClipboard(nullptr))
@@ -82,7 +97,12 @@ TEST_P(ClipboardRoundTrip, TextComesBackAsPut) {
 
     EXPECT_EQ(clipboard.GetText(), text);
     EXPECT_EQ(TWinClipboard(nullptr).GetText(), text);
+    // Converted from code page 932 whatever the process's code page (the run under another
+    // locale tells ours from the system's own conversion).
     EXPECT_EQ(UnicodeText(), test::ToWide(text));
+    EXPECT_EQ(Locale(), 0x0411u);
+    const std::set<UINT> formats = Formats();
+    EXPECT_TRUE(formats.count(CF_TEXT) && formats.count(CF_UNICODETEXT));
     EXPECT_TRUE(OpenableElsewhere());
 }
 
