@@ -120,7 +120,7 @@ TEST(Clipboard, TextEndsAtItsFirstNul) {
     EXPECT_EQ(clipboard.GetText(), "ab");
 }
 
-TEST(Clipboard, OnlyPlainTextIsLeftThere) {
+TEST(Clipboard, OnlyTextIsLeftThere) {
     test::TTestWindow window;
     const UINT privateFormat = RegisterClipboardFormatA("PorutenaTestFormat");
     PutForeignData(window.Handle(), privateFormat);
@@ -128,12 +128,12 @@ TEST(Clipboard, OnlyPlainTextIsLeftThere) {
 
     TWinClipboard(window.Handle()).SetText("ソ.txt");
 
-    // The system adds the other text formats and the locale from ours; nothing else stays.
-    const std::set<UINT> synthesized = {CF_TEXT, CF_OEMTEXT, CF_UNICODETEXT, CF_LOCALE};
+    // Our text, its UTF-16 form and locale, and the OEM text the system makes; nothing else.
+    const std::set<UINT> text = {CF_TEXT, CF_OEMTEXT, CF_UNICODETEXT, CF_LOCALE};
     const std::set<UINT> formats = Formats();
     EXPECT_TRUE(formats.count(CF_TEXT));
     for (const UINT format : formats)
-        EXPECT_TRUE(synthesized.count(format)) << "format " << format;
+        EXPECT_TRUE(text.count(format)) << "format " << format;
     EXPECT_EQ(UnicodeText(), test::ToWide("ソ.txt"));
 }
 
