@@ -1,9 +1,11 @@
-# Sourced: a throw-away Wine prefix with code page 932, for one run of tests, benchmarks or the program.
+# Sourced: a throw-away Wine prefix with code page 932 (by default), for one run of tests,
+# benchmarks or the program.
 export WINEPREFIX="${PORUTENA_WINEPREFIX:-$(mktemp -d /tmp/porutena-wine.XXXXXX)}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ja_JP.UTF-8
-export LC_ALL=ja_JP.UTF-8
+# PORUTENA_LANG: another locale, for the runs that show the program outside Japan.
+export LANG=${PORUTENA_LANG:-ja_JP.UTF-8}
+export LC_ALL=$LANG
 export WINEARCH=win64
 
 # Boots the prefix once and keeps one server for every program of the run.

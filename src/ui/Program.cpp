@@ -4,11 +4,13 @@
 #include "platform/win32/Win32DirectorySearch.h"
 #include "resource.h"
 #include "ui/frame/Frame.h"
+#include "ui/main/CodePageWarning.h"
 #include "ui/main/Main.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
     using namespace porutena;
+    WarnOfCodePage(GetACP());
     TApplication application(instance);
     application.SetTitle("ぽるてな");
     application.SetIcon(IDI_PORUTENA);

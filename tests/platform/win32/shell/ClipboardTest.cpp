@@ -42,6 +42,21 @@ std::wstring UnicodeText() {
     return text;
 }
 
+// The locale the clipboard's text is marked with, 0 when it has none.
+LCID Locale() {
+    LCID locale = 0;
+    if (!OpenClipboard(nullptr))
+        return locale;
+    if (const HANDLE handle = GetClipboardData(CF_LOCALE)) {
+        if (const auto* data = static_cast<const LCID*>(GlobalLock(handle))) {
+            locale = *data;
+            GlobalUnlock(handle);
+        }
+    }
+    CloseClipboard();
+    return locale;
+}
+
 std::set<UINT> Formats() {
     std::set<UINT> formats;
     if (!OpenClipboard(nullptr))
@@ -82,7 +97,12 @@ TEST_P(ClipboardRoundTrip, TextComesBackAsPut) {
 
     EXPECT_EQ(clipboard.GetText(), text);
     EXPECT_EQ(TWinClipboard(nullptr).GetText(), text);
+    // Converted from code page 932 whatever the process's code page (the run under another
+    // locale tells ours from the system's own conversion).
     EXPECT_EQ(UnicodeText(), test::ToWide(text));
+    EXPECT_EQ(Locale(), 0x0411u);
+    const std::set<UINT> formats = Formats();
+    EXPECT_TRUE(formats.count(CF_TEXT) && formats.count(CF_UNICODETEXT));
     EXPECT_TRUE(OpenableElsewhere());
 }
 
@@ -100,7 +120,7 @@ TEST(Clipboard, TextEndsAtItsFirstNul) {
     EXPECT_EQ(clipboard.GetText(), "ab");
 }
 
-TEST(Clipboard, OnlyPlainTextIsLeftThere) {
+TEST(Clipboard, OnlyTextIsLeftThere) {
     test::TTestWindow window;
     const UINT privateFormat = RegisterClipboardFormatA("PorutenaTestFormat");
     PutForeignData(window.Handle(), privateFormat);
@@ -108,12 +128,12 @@ TEST(Clipboard, OnlyPlainTextIsLeftThere) {
 
     TWinClipboard(window.Handle()).SetText("ソ.txt");
 
-    // The system adds the other text formats and the locale from ours; nothing else stays.
-    const std::set<UINT> synthesized = {CF_TEXT, CF_OEMTEXT, CF_UNICODETEXT, CF_LOCALE};
+    // Our text, its UTF-16 form and locale, and the OEM text the system makes; nothing else.
+    const std::set<UINT> text = {CF_TEXT, CF_OEMTEXT, CF_UNICODETEXT, CF_LOCALE};
     const std::set<UINT> formats = Formats();
     EXPECT_TRUE(formats.count(CF_TEXT));
     for (const UINT format : formats)
-        EXPECT_TRUE(synthesized.count(format)) << "format " << format;
+        EXPECT_TRUE(text.count(format)) << "format " << format;
     EXPECT_EQ(UnicodeText(), test::ToWide("ソ.txt"));
 }
 
