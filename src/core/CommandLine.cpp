@@ -2,12 +2,14 @@
 
 #include "core/Text.h"
 
+#include <type_traits>
+
 namespace porutena {
 
 namespace {
 
-bool IsSeparator(char c) {
-    const auto code = static_cast<unsigned char>(c);
+template <typename Char> bool IsSeparator(Char c) {
+    const auto code = static_cast<std::make_unsigned_t<Char>>(c);
     return code >= 1 && code <= 32;
 }
 
@@ -16,26 +18,31 @@ std::size_t CharLength(std::string_view text, std::size_t i) {
     return IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
 }
 
-} // namespace
+// No unit of a UTF-16 surrogate pair is a separator or a quote.
+std::size_t CharLength(std::wstring_view, std::size_t) {
+    return 1;
+}
 
-std::vector<std::string> SplitCommandLine(std::string_view text) {
-    text = text.substr(0, text.find('\0'));
-    std::vector<std::string> items;
+template <typename Char>
+std::vector<std::basic_string<Char>> Split(std::basic_string_view<Char> text) {
+    constexpr Char Quote = '"';
+    text = text.substr(0, text.find(Char()));
+    std::vector<std::basic_string<Char>> items;
     std::size_t i = 0;
     for (;;) {
         while (i < text.size() && IsSeparator(text[i]))
             ++i;
-        if (i + 1 < text.size() && text[i] == '"' && text[i + 1] == '"') {
+        if (i + 1 < text.size() && text[i] == Quote && text[i + 1] == Quote) {
             i += 2;
             continue;
         }
         if (i == text.size())
             return items;
 
-        std::string item;
+        std::basic_string<Char> item;
         bool quoted = false;
         while (i < text.size() && (quoted || !IsSeparator(text[i]))) {
-            if (text[i] == '"') {
+            if (text[i] == Quote) {
                 quoted = !quoted;
                 ++i;
                 continue;
@@ -46,6 +53,16 @@ std::vector<std::string> SplitCommandLine(std::string_view text) {
         }
         items.push_back(std::move(item));
     }
+}
+
+} // namespace
+
+std::vector<std::string> SplitCommandLine(std::string_view text) {
+    return Split(text);
+}
+
+std::vector<std::wstring> SplitCommandLine(std::wstring_view text) {
+    return Split(text);
 }
 
 } // namespace porutena

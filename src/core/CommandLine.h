@@ -13,4 +13,7 @@ namespace porutena {
 // whole, and the text ends at its first NUL.
 std::vector<std::string> SplitCommandLine(std::string_view text);
 
+// The same rule on a command line in UTF-16, as the system keeps it.
+std::vector<std::wstring> SplitCommandLine(std::wstring_view text);
+
 } // namespace porutena

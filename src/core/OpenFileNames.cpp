@@ -7,32 +7,51 @@ namespace porutena {
 namespace {
 
 // The NUL-ended part starting at `start`; a missing NUL ends it at the buffer's end.
-std::string_view PartAt(std::string_view buffer, std::size_t start) {
+template <typename Char>
+std::basic_string_view<Char> PartAt(std::basic_string_view<Char> buffer, std::size_t start) {
     if (start >= buffer.size())
         return {};
-    const std::string_view rest = buffer.substr(start);
-    return rest.substr(0, rest.find('\0'));
+    const std::basic_string_view<Char> rest = buffer.substr(start);
+    return rest.substr(0, rest.find(Char()));
+}
+
+bool EndsWithBackslash(std::string_view text) {
+    return EndsWithChar(text, '\\');
+}
+
+bool EndsWithBackslash(std::wstring_view text) {
+    return !text.empty() && text.back() == L'\\';
+}
+
+template <typename Char>
+std::vector<std::basic_string<Char>> Parse(std::basic_string_view<Char> buffer,
+                                           std::size_t fileOffset) {
+    using TString = std::basic_string<Char>;
+    const std::basic_string_view<Char> first = PartAt(buffer, 0);
+    const bool several = fileOffset > first.size() && fileOffset < buffer.size();
+    if (!several)
+        return first.empty() ? std::vector<TString>{} : std::vector<TString>{TString(first)};
+
+    const TString directory =
+        EndsWithBackslash(first) ? TString(first) : TString(first) + Char('\\');
+    std::vector<TString> names;
+    for (std::size_t i = fileOffset;;) {
+        const std::basic_string_view<Char> name = PartAt(buffer, i);
+        if (name.empty())
+            return names;
+        names.push_back(directory + TString(name));
+        i += name.size() + 1;
+    }
 }
 
 } // namespace
 
 std::vector<std::string> ParseOpenFileResult(std::string_view buffer, std::size_t fileOffset) {
-    const std::string_view first = PartAt(buffer, 0);
-    const bool several = fileOffset > first.size() && fileOffset < buffer.size();
-    if (!several)
-        return first.empty() ? std::vector<std::string>{}
-                             : std::vector<std::string>{std::string(first)};
+    return Parse(buffer, fileOffset);
+}
 
-    const std::string directory =
-        EndsWithChar(first, '\\') ? std::string(first) : std::string(first) + '\\';
-    std::vector<std::string> names;
-    for (std::size_t i = fileOffset;;) {
-        const std::string_view name = PartAt(buffer, i);
-        if (name.empty())
-            return names;
-        names.push_back(directory + std::string(name));
-        i += name.size() + 1;
-    }
+std::vector<std::wstring> ParseOpenFileResult(std::wstring_view buffer, std::size_t fileOffset) {
+    return Parse(buffer, fileOffset);
 }
 
 std::string DialogFilter(std::string_view filter) {

@@ -1,5 +1,7 @@
 #include "platform/win32/DropBuilder.h"
 
+#include "platform/win32/WideText.h"
+
 #include <shlobj.h>
 
 #include <cstring>
@@ -9,24 +11,12 @@ namespace porutena {
 
 namespace {
 
-std::wstring ToWide(const std::string& text) {
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    if (length <= 0)
-        throw std::runtime_error("MultiByteToWideChar failed");
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
 // The names, each ended by NUL, then one more NUL.
-template <typename Char, typename Convert>
-std::basic_string<Char> NameList(const std::vector<std::string>& names, Convert convert) {
+template <typename Char>
+std::basic_string<Char> NameList(const std::vector<std::basic_string<Char>>& names) {
     std::basic_string<Char> list;
-    for (const std::string& name : names) {
-        list += convert(name);
+    for (const std::basic_string<Char>& name : names) {
+        list += name;
         list += Char();
     }
     list += Char();
@@ -49,14 +39,23 @@ TGlobalMemory Build(const void* list, std::size_t bytes, bool wide) {
 } // namespace
 
 TGlobalMemory MakeHDrop(const std::vector<std::string>& names, TDropText text) {
+    if (text == TDropText::Wide) {
+        std::vector<std::wstring> wide;
+        for (const std::string& name : names)
+            wide.push_back(Widen(name));
+        return MakeHDrop(wide);
+    }
     if (names.empty())
         return TGlobalMemory::Allocate(GMEM_MOVEABLE, 0);
-    if (text == TDropText::Wide) {
-        const std::wstring list = NameList<wchar_t>(names, ToWide);
-        return Build(list.data(), list.size() * sizeof(wchar_t), true);
-    }
-    const std::string list = NameList<char>(names, [](const std::string& s) { return s; });
+    const std::string list = NameList(names);
     return Build(list.data(), list.size(), false);
+}
+
+TGlobalMemory MakeHDrop(const std::vector<std::wstring>& names) {
+    if (names.empty())
+        return TGlobalMemory::Allocate(GMEM_MOVEABLE, 0);
+    const std::wstring list = NameList(names);
+    return Build(list.data(), list.size() * sizeof(wchar_t), true);
 }
 
 } // namespace porutena

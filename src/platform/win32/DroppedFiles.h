@@ -22,7 +22,8 @@ public:
 
     UINT Count() const;
 
-    // The name at `index`, whole however long it is; empty for an index out of range.
+    // The name at `index`, whole however long it is, read in UTF-16 and made program text by
+    // NarrowName; empty for an index out of range.
     std::string Name(UINT index) const;
 
     // Every name in drop order.

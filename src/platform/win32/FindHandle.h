@@ -1,5 +1,5 @@
 #pragma once
-// Owns a FindFirstFileA handle, so a search is closed on every way out.
+// Owns a FindFirstFile handle, so a search is closed on every way out.
 #include <windows.h>
 
 namespace porutena {

@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/OpenFileNames.h"
+#include "platform/win32/WideText.h"
 
 #include <cderr.h>
 
@@ -29,11 +30,11 @@ TOpenFileDialog::TOpenFileDialog(HWND owner, TShowDialog show, TExtendedError ex
 
 bool TOpenFileDialog::Execute() {
     FFiles.clear();
-    const std::string filter = DialogFilter(Filter);
-    std::string buffer(BufferSize, '\0');
-    FFileName.copy(buffer.data(), buffer.size() - 1);
+    const std::wstring filter = Widen(DialogFilter(Filter));
+    std::wstring buffer(BufferSize, L'\0');
+    Widen(FFileName).copy(buffer.data(), buffer.size() - 1);
 
-    OPENFILENAMEA ofn{};
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = FOwner;
     ofn.lpstrFilter = filter.c_str();
@@ -49,7 +50,8 @@ bool TOpenFileDialog::Execute() {
             ThrowDialogError(error);
         return false;
     }
-    FFiles = ParseOpenFileResult(buffer, ofn.nFileOffset);
+    for (const std::wstring& file : ParseOpenFileResult(std::wstring_view(buffer), ofn.nFileOffset))
+        FFiles.push_back(NarrowName(file));
     if (FFiles.empty())
         return false;
     FFileName = FFiles.front();

@@ -1,5 +1,6 @@
 #pragma once
-// The system's multi-select open-file dialog (GetOpenFileNameA, Explorer style).
+// The system's multi-select open-file dialog (GetOpenFileNameW, Explorer style); the chosen
+// names become program text by NarrowName.
 #include "platform/OpenDialog.h"
 
 #include <windows.h>
@@ -13,7 +14,7 @@ namespace porutena {
 
 class TOpenFileDialog final : public TOpenDialog {
 public:
-    using TShowDialog = std::function<BOOL(OPENFILENAMEA*)>;
+    using TShowDialog = std::function<BOOL(OPENFILENAMEW*)>;
     using TExtendedError = std::function<DWORD()>;
 
     // Room for the chosen names: the dialog lists them without their folder, so this holds
@@ -22,7 +23,7 @@ public:
 
     // `owner` (borrowed, may be null) owns the dialog while it shows. Tests pass their own
     // dialog call and error query in place of the system's.
-    explicit TOpenFileDialog(HWND owner, TShowDialog show = ::GetOpenFileNameA,
+    explicit TOpenFileDialog(HWND owner, TShowDialog show = ::GetOpenFileNameW,
                              TExtendedError extendedError = ::CommDlgExtendedError);
 
     // The name the dialog opens with; after OK, the full path of the first chosen file.

@@ -2,22 +2,23 @@
 
 #include "core/CommandLine.h"
 #include "core/FilePath.h"
+#include "platform/win32/WideText.h"
 
 #include <windows.h>
 
 namespace porutena {
 
 std::string ProgramPath() {
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD size = static_cast<DWORD>(path.size());
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), size);
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), size);
         if (length == 0)
             return {};
         // A result that fills the buffer may have been cut.
         if (length < size) {
             path.resize(length);
-            return path;
+            return NarrowName(path);
         }
         path.resize(path.size() * 2);
     }
@@ -28,10 +29,11 @@ std::string ProgramDirectory() {
 }
 
 std::vector<std::string> CommandLineArguments() {
-    std::vector<std::string> items = SplitCommandLine(GetCommandLineA());
-    if (!items.empty())
-        items.erase(items.begin());
-    return items;
+    const std::vector<std::wstring> items = SplitCommandLine(std::wstring_view(GetCommandLineW()));
+    std::vector<std::string> arguments;
+    for (std::size_t i = 1; i < items.size(); ++i)
+        arguments.push_back(NarrowName(items[i]));
+    return arguments;
 }
 
 } // namespace porutena

@@ -7,13 +7,15 @@
 
 namespace porutena {
 
-// The full path of the program's file (argument 0) from GetModuleFileNameA, however long.
+// The full path of the program's file (argument 0) from GetModuleFileNameW, however long,
+// made program text by NarrowName.
 std::string ProgramPath();
 
 // The program's folder: ProgramPath() up to and including its last path delimiter.
 std::string ProgramDirectory();
 
-// The arguments after the program's name on GetCommandLineA (see SplitCommandLine).
+// The arguments after the program's name on GetCommandLineW (see SplitCommandLine), each
+// made program text by NarrowName.
 std::vector<std::string> CommandLineArguments();
 
 // TProgramStart over the functions above.

@@ -1,5 +1,6 @@
 #pragma once
-// Directory search through FindFirstFileA (code page 932 names, long and 8.3 forms).
+// Directory search through FindFirstFileW: long and 8.3 names as code page 932 text, a long
+// name without a 932 form by its 8.3 name only.
 #include "platform/DirectorySearch.h"
 
 namespace porutena {

@@ -1,5 +1,7 @@
 #include "platform/win32/WinShell.h"
 
+#include "platform/win32/WideText.h"
+
 #include <shellapi.h>
 
 #include <cstdint>
@@ -8,7 +10,7 @@ namespace porutena {
 
 namespace {
 
-const char* OrNull(const std::string& text) {
+const wchar_t* OrNull(const std::wstring& text) {
     return text.empty() ? nullptr : text.c_str();
 }
 
@@ -16,8 +18,10 @@ const char* OrNull(const std::string& text) {
 
 int ShellOpen(HWND owner, const std::string& fileName, const std::string& params,
               const std::string& directory, int showCmd) {
-    const HINSTANCE result =
-        ShellExecuteA(owner, nullptr, fileName.c_str(), OrNull(params), OrNull(directory), showCmd);
+    const std::wstring wideParams = Widen(params);
+    const std::wstring wideDirectory = Widen(directory);
+    const HINSTANCE result = ShellExecuteW(owner, nullptr, Widen(fileName).c_str(),
+                                           OrNull(wideParams), OrNull(wideDirectory), showCmd);
     return static_cast<int>(reinterpret_cast<std::intptr_t>(result));
 }
 

@@ -1,12 +1,12 @@
 #pragma once
-// The shell's default action through ShellExecuteA.
+// The shell's default action through ShellExecuteW.
 #include "platform/Shell.h"
 
 #include <windows.h>
 
 namespace porutena {
 
-// ShellExecuteA with the default verb, owned by `owner` (borrowed, may be null); empty
+// ShellExecuteW with the default verb, owned by `owner` (borrowed, may be null); empty
 // `params` and `directory` are passed as null. Returns the result code as an integer
 // (32 or less: failure; 2: file not found).
 int ShellOpen(HWND owner, const std::string& fileName, const std::string& params,

@@ -1,6 +1,6 @@
 #include "ui/frame/Controls.h"
 
-#include "ui/frame/WideText.h"
+#include "platform/win32/WideText.h"
 
 #include <commctrl.h>
 

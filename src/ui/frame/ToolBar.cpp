@@ -1,7 +1,7 @@
 #include "ui/frame/ToolBar.h"
 
 #include "ui/frame/Form.h"
-#include "ui/frame/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace porutena {
 

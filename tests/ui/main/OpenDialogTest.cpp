@@ -3,6 +3,7 @@
 
 #include "core/Errors.h"
 #include "platform/win32/OpenFileDialog.h"
+#include "platform/win32/WideText.h"
 
 #include <cderr.h>
 #include <dlgs.h>
@@ -100,7 +101,7 @@ TEST_F(OpenDialogTest, TheSystemsDialogIsOwnedByTheWindowAndReportsABufferTooSma
     context.MakeOpenDialog = [&owner](HWND window) {
         return std::make_unique<TOpenFileDialog>(
             window,
-            [&owner](OPENFILENAMEA* ofn) {
+            [&owner](OPENFILENAMEW* ofn) {
                 owner = ofn->hwndOwner;
                 return FALSE;
             },
@@ -142,8 +143,8 @@ TEST_F(OpenDialogTest, OnScreenTheChoiceArrivesAndTheNextShowingStartsAtTheFirst
             char text[MAX_PATH] = {};
             GetDlgItemTextA(dialogWindow, cmb13, text, sizeof text);
             startName = text;
-            SendMessageA(dialogWindow, CDM_SETCONTROLTEXT, cmb13,
-                         reinterpret_cast<LPARAM>(names.c_str()));
+            SendMessageW(dialogWindow, CDM_SETCONTROLTEXT, cmb13,
+                         reinterpret_cast<LPARAM>(Widen(names).c_str()));
             PostMessageA(dialogWindow, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                          reinterpret_cast<LPARAM>(GetDlgItem(dialogWindow, IDOK)));
             return true;

@@ -19,19 +19,21 @@ using Names = std::vector<std::string>;
 
 const std::string So = "\x83\x5C"; // ソ: its second byte is `\`
 
-// Writes `result` into the dialog's buffer as the system would and answers OK.
+// Writes `result` into the dialog's buffer as the system would and answers OK; the dialog
+// counts `fileOffset` (bytes into `result`) in UTF-16 units.
 TOpenFileDialog::TShowDialog Choose(const std::string& result, WORD fileOffset) {
-    return [result, fileOffset](OPENFILENAMEA* ofn) {
-        if (result.size() > ofn->nMaxFile)
+    return [result, fileOffset](OPENFILENAMEW* ofn) {
+        const std::wstring wide = test::ToWide(result);
+        if (wide.size() > ofn->nMaxFile)
             return FALSE;
-        std::memcpy(ofn->lpstrFile, result.data(), result.size());
-        ofn->nFileOffset = fileOffset;
+        std::memcpy(ofn->lpstrFile, wide.data(), wide.size() * sizeof(wchar_t));
+        ofn->nFileOffset = static_cast<WORD>(test::ToWide(result.substr(0, fileOffset)).size());
         return TRUE;
     };
 }
 
 TOpenFileDialog::TShowDialog Fail() {
-    return [](OPENFILENAMEA*) { return FALSE; };
+    return [](OPENFILENAMEW*) { return FALSE; };
 }
 
 TOpenFileDialog::TExtendedError Error(DWORD code) {
@@ -40,15 +42,16 @@ TOpenFileDialog::TExtendedError Error(DWORD code) {
 
 TEST(OpenFileDialog, AsksForTheSystemsMultiSelectDialog) {
     test::TTestWindow owner;
-    OPENFILENAMEA seen{};
-    std::string initialName;
-    std::string filter;
+    OPENFILENAMEW seen{};
+    std::wstring initialName;
+    std::wstring filter;
+    const std::wstring expectedFilter = test::ToWide(std::string("すべてのﾌｧｲﾙ(*.*)\0*.*\0\0", 23));
     TOpenFileDialog dialog(
         owner.Handle(),
-        [&](OPENFILENAMEA* ofn) {
+        [&](OPENFILENAMEW* ofn) {
             seen = *ofn;
             initialName = ofn->lpstrFile;
-            filter.assign(ofn->lpstrFilter, 23);
+            filter.assign(ofn->lpstrFilter, expectedFilter.size());
             return FALSE;
         },
         Error(0));
@@ -56,15 +59,15 @@ TEST(OpenFileDialog, AsksForTheSystemsMultiSelectDialog) {
 
     EXPECT_FALSE(dialog.Execute());
 
-    EXPECT_EQ(seen.lStructSize, sizeof(OPENFILENAMEA));
+    EXPECT_EQ(seen.lStructSize, sizeof(OPENFILENAMEW));
     EXPECT_EQ(seen.hwndOwner, owner.Handle());
     EXPECT_EQ(seen.Flags, static_cast<DWORD>(OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT |
                                              OFN_FILEMUSTEXIST | OFN_ENABLESIZING | OFN_EXPLORER));
     EXPECT_EQ(seen.lpstrTitle, nullptr);
     EXPECT_EQ(seen.lpstrInitialDir, nullptr);
-    EXPECT_EQ(filter, std::string("すべてのﾌｧｲﾙ(*.*)\0*.*\0\0", 23));
+    EXPECT_EQ(filter, expectedFilter);
     EXPECT_EQ(seen.nFilterIndex, 1u);
-    EXPECT_EQ(initialName, "C:\\dir\\" + So + ".txt");
+    EXPECT_EQ(initialName, test::ToWide("C:\\dir\\" + So + ".txt"));
     EXPECT_GE(seen.nMaxFile, 1024u * 1024u);
 }
 
@@ -96,7 +99,7 @@ TEST(OpenFileDialog, CancelChangesNothingButTheList) {
     bool ok = true;
     TOpenFileDialog dialog(
         nullptr,
-        [&ok](OPENFILENAMEA* ofn) {
+        [&ok](OPENFILENAMEW* ofn) {
             return ok ? Choose(std::string("C:\\\0a\0b\0\0", 9), 4)(ofn) : FALSE;
         },
         Error(0));
@@ -236,8 +239,9 @@ TEST(OpenFileDialogOnScreen, OkTakesTheChosenFilesAndMovesTheCurrentDirectory) {
     systemFolder.Enter();
     {
         TDialogDriver driver([&](HWND window) {
-            SendMessageA(window, CDM_SETCONTROLTEXT, cmb13,
-                         reinterpret_cast<LPARAM>(("\"" + So + ".txt\" \"a.txt\"").c_str()));
+            SendMessageW(
+                window, CDM_SETCONTROLTEXT, cmb13,
+                reinterpret_cast<LPARAM>(test::ToWide("\"" + So + ".txt\" \"a.txt\"").c_str()));
             Press(window, IDOK);
         });
         ASSERT_TRUE(dialog.Execute());

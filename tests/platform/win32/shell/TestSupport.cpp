@@ -2,6 +2,8 @@
 
 #include "platform/win32/Process.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -20,10 +22,10 @@ TTestWindow::~TTestWindow() {
 }
 
 std::wstring ToWide(const std::string& text) {
-    std::wstring wide(text.size() + 1, L'\0');
-    const int length =
-        MultiByteToWideChar(932, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
-    wide.resize(length > 0 ? length - 1 : 0);
+    std::wstring wide(text.size(), L'\0');
+    const int length = MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()),
+                                           wide.data(), static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? length : 0);
     return wide;
 }
 
@@ -101,6 +103,35 @@ int WriteChildReport(const std::string& path) {
     // Written under another name first so the waiting parent never reads half of it.
     WriteFile(path + ".part", report);
     return MoveFileA((path + ".part").c_str(), path.c_str()) ? 0 : 1;
+}
+
+std::vector<std::string> RunChild(const std::string& program, std::wstring commandLine,
+                                  const std::string& report) {
+    const std::wstring longProgram = L"\\\\?\\" + ToWide(program);
+    EXPECT_TRUE(CopyFileW(ToWide(ProgramPath()).c_str(), longProgram.c_str(), FALSE));
+    SetEnvironmentVariableA(ChildReportVariable, report.c_str());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const BOOL started = CreateProcessW(ToWide(program).c_str(), commandLine.data(), nullptr,
+                                        nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    SetEnvironmentVariableA(ChildReportVariable, nullptr);
+    if (!started) {
+        ADD_FAILURE() << "cannot start " << program << ": " << GetLastError();
+        return {};
+    }
+    WaitForSingleObject(process.hProcess, 60000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+
+    std::vector<std::string> items;
+    const std::optional<std::string> text = WaitForFile(report, 1000);
+    for (std::size_t start = 0; text && start < text->size();) {
+        const std::size_t end = text->find('\n', start);
+        items.push_back(text->substr(start, end - start));
+        start = end + 1;
+    }
+    return items;
 }
 
 } // namespace porutena::test

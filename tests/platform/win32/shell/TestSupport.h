@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace porutena::test {
 
@@ -50,5 +51,11 @@ constexpr const char* ChildReportVariable = "PORUTENA_CHILD_REPORT";
 // The child's side: writes its program path, its program directory and each argument, one
 // a line, to `path`.
 int WriteChildReport(const std::string& path);
+
+// Starts a copy of this program as `program` with `commandLine` and returns the report it
+// writes to `report`: its program path, its program directory, then its arguments, one an item.
+// Paths past 260 bytes need the UTF-16 calls.
+std::vector<std::string> RunChild(const std::string& program, std::wstring commandLine,
+                                  const std::string& report);
 
 } // namespace porutena::test
