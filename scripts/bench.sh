@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the Windows configuration and runs every benchmark program
-# (each *.exe below build/windows/bench) under Wine with code page 932 in a throw-away prefix.
+# Installs what is missing, builds the benchmark programs of the Windows configuration and runs
+# each (every *.exe below build/windows/bench) under Wine with code page 932 in a throw-away prefix.
 # Every figure goes to stdout on a line of its own as name=value; build output, progress and
 # anything else go to stderr. Exits non-zero when a benchmark fails.
 set -uo pipefail
@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh >&2 || { echo "bench: setup failed" >&2; exit 1; }
 {
   cmake --preset windows >/dev/null &&
-    cmake --build --preset windows -j "$(nproc 2>/dev/null || echo 2)"
+    cmake --build --preset windows -j "$(nproc 2>/dev/null || echo 2)" --target benchmarks
 } >&2 || { echo "bench: build failed" >&2; exit 1; }
 
 mapfile -t programs < <(find build/windows/bench -name '*.exe' -type f | sort)

@@ -6,8 +6,8 @@ need=()
 have_cmd() { command -v "$1" >/dev/null 2>&1; }
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'; }
 
-for p in cmake g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 \
-         xvfb xauth locales xdotool xclip imagemagick fonts-ipafont-gothic zip unzip; do
+for p in cmake g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 clang-format \
+         clang-tidy xvfb xauth locales xdotool xclip imagemagick fonts-ipafont-gothic zip unzip; do
   have_pkg "$p" || need+=("$p")
 done
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds both configurations and runs every test:
-# core and settings natively under ASan/UBSan, everything for Windows under Wine and Xvfb.
+# Installs what is missing, checks the sources (scripts/lint.sh), builds both configurations and
+# runs every test: core and settings natively under ASan/UBSan, everything for Windows under Wine
+# and Xvfb.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -38,6 +39,7 @@ windows_tests() {
     exit $rc'
 }
 
+step lint scripts/lint.sh
 step native native
 step windows-build windows_build
 # The release zip, which one of the Windows tests unpacks and starts.
@@ -64,7 +66,7 @@ cases() { # cases BUILD_DIR
 echo
 echo "SUMMARY:"
 failed=0
-for name in native windows-build package windows-tests; do
+for name in lint native windows-build package windows-tests; do
   echo "  $name: ${result[$name]}"
   case $name in
     native) cases build/native ;;
