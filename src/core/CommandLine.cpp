@@ -2,14 +2,14 @@
 
 #include "core/Text.h"
 
-#include <type_traits>
+#include <string>
 
 namespace porutena {
 
 namespace {
 
 template <typename Char> bool IsSeparator(Char c) {
-    const auto code = static_cast<std::make_unsigned_t<Char>>(c);
+    const auto code = std::char_traits<Char>::to_int_type(c);
     return code >= 1 && code <= 32;
 }
 
