@@ -27,6 +27,13 @@ porutena_wine_headless() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 }
 
+# The display's DPI for the programs started from now on (96 is 100 %, 144 is 150 %), where the
+# display settings keep it. Wine 8 makes every program per-monitor aware whatever its manifest
+# says, so each one sees this DPI (Windows shows 96 to programs that declare no awareness).
+porutena_wine_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
 porutena_wine_stop() {
   wineserver -k >/dev/null 2>&1 || true
   case "$WINEPREFIX" in /tmp/porutena-wine.*) rm -rf "$WINEPREFIX" ;; esac

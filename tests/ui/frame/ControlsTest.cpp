@@ -1,6 +1,7 @@
-// The control wrappers, the forms' font and colour, the application icon and the toolbar's
-// glyph lists.
+// The control wrappers, the forms' font and colour, the application icon, the toolbar's
+// glyph lists and the display scale with the glyphs drawn for it.
 #include "TestWindow.h"
+#include "ui/frame/Dpi.h"
 
 namespace porutena::test {
 namespace {
@@ -42,6 +43,19 @@ int IconWidth(HICON icon) {
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
     return bitmap.bmWidth;
+}
+
+// The width of the image an icon resource holds for `size`; LoadImage would scale any other.
+int IconImageWidth(HINSTANCE instance, int resourceId, int size) {
+    HRSRC group = FindResourceA(instance, MAKEINTRESOURCEA(resourceId), RT_GROUP_ICON);
+    auto* directory = static_cast<BYTE*>(LockResource(LoadResource(instance, group)));
+    if (!directory)
+        return 0;
+    const int id = LookupIconIdFromDirectoryEx(directory, TRUE, size, size, LR_DEFAULTCOLOR);
+    HRSRC image = FindResourceA(instance, MAKEINTRESOURCEA(id), RT_ICON);
+    auto* header =
+        static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(instance, image)));
+    return header ? header->biWidth : 0;
 }
 
 // The form's client area as it paints itself into a bitmap.
@@ -184,6 +198,46 @@ TEST_F(ControlsTest, ToolbarShowsBothGlyphListsAtItsHeight) {
     RECT barRect{};
     GetWindowRect(bar, &barRect);
     EXPECT_EQ(barRect.right - barRect.left, client.right);
+}
+
+TEST_F(ControlsTest, DesignValuesAndGlyphsFollowTheDpi) {
+    const struct {
+        int dpi, width, bar, button, font, glyph, toolbar, disabled, ok, cancel;
+    } cases[] = {
+        {96, 569, 30, 25, -12, 16, IDB_TOOLBAR, IDB_TOOLBAR_DISABLED, IDB_OK_GLYPH,
+         IDB_CANCEL_GLYPH},
+        {120, 711, 38, 31, -15, 24, IDB_TOOLBAR_24, IDB_TOOLBAR_DISABLED_24, IDB_OK_GLYPH_24,
+         IDB_CANCEL_GLYPH_24},
+        {144, 854, 45, 38, -18, 24, IDB_TOOLBAR_24, IDB_TOOLBAR_DISABLED_24, IDB_OK_GLYPH_24,
+         IDB_CANCEL_GLYPH_24},
+        {192, 1138, 60, 50, -24, 32, IDB_TOOLBAR_32, IDB_TOOLBAR_DISABLED_32, IDB_OK_GLYPH_32,
+         IDB_CANCEL_GLYPH_32},
+    };
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        EXPECT_EQ(ScaleToDpi(569, c.dpi), c.width);
+        EXPECT_EQ(ScaleToDpi(30, c.dpi), c.bar);
+        EXPECT_EQ(ScaleToDpi(25, c.dpi), c.button); // 37.5 at 144: halves round up
+        EXPECT_EQ(ScaleToDpi(-12, c.dpi), c.font);
+        // A size stored from this display reads back as the design value it was made from.
+        for (int value : {569, 30, 25, 7, 1})
+            EXPECT_EQ(ScaleFromDpi(ScaleToDpi(value, c.dpi), c.dpi), value);
+        ASSERT_EQ(GlyphSizeForDpi(c.dpi), c.glyph);
+        // Each strip and icon is drawn at that size.
+        EXPECT_EQ(TImageList::FromBitmap(instance, c.toolbar, c.glyph).Count(), 10);
+        EXPECT_EQ(TImageList::FromBitmap(instance, c.disabled, c.glyph).Count(), 10);
+        EXPECT_EQ(TImageList::FromBitmap(instance, c.ok, c.glyph).Count(), 1);
+        EXPECT_EQ(TImageList::FromBitmap(instance, c.cancel, c.glyph).Count(), 1);
+        for (int icon : {IDI_PORUTENA, IDI_ABOUT_IMAGE})
+            EXPECT_EQ(IconImageWidth(instance, icon, c.glyph), c.glyph);
+    }
+    HDC screen = GetDC(nullptr);
+    const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    TControlsForm form(app);
+    EXPECT_EQ(WindowDpi(form.Handle()), screenDpi);
+    EXPECT_EQ(WindowDpi(nullptr), screenDpi);
 }
 
 } // namespace
