@@ -1,6 +1,7 @@
 #include "ui/frame/Application.h"
 
 #include "core/Errors.h"
+#include "ui/frame/Dpi.h"
 #include "ui/frame/Form.h"
 #include "ui/frame/Splitter.h"
 
@@ -12,6 +13,15 @@ namespace {
 
 // Idle work (the hint under the mouse) also runs when the mouse leaves our windows.
 constexpr UINT IdleTimerMs = 250;
+
+LOGFONTA FormFont() {
+    LOGFONTA lf{};
+    lf.lfHeight = -12;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpynA(lf.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+    return lf;
+}
 
 } // namespace
 
@@ -33,11 +43,7 @@ TApplication::TApplication(HINSTANCE instance) : FInstance(instance) {
     wc.lpszClassName = SplitterClassName;
     RegisterClassExA(&wc);
 
-    LOGFONTA lf{};
-    lf.lfHeight = -12;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpynA(lf.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+    const LOGFONTA lf = FormFont();
     FFont.reset(CreateFontIndirectA(&lf));
 }
 
@@ -49,6 +55,29 @@ TApplication::~TApplication() {
 void TApplication::SetIcon(int resourceId) {
     FIcon = LoadIconResource(FInstance, resourceId, 32);
     FSmallIcon = LoadIconResource(FInstance, resourceId, 16);
+    FMiddleIcon = LoadIconResource(FInstance, resourceId, 24);
+}
+
+HICON TApplication::SmallIcon(int dpi) const {
+    switch (GlyphSizeForDpi(dpi)) {
+    case 16:
+        return FSmallIcon.get();
+    case 24:
+        return FMiddleIcon.get();
+    default:
+        return FIcon.get();
+    }
+}
+
+HFONT TApplication::Font(int dpi) {
+    if (dpi == DesignDpi)
+        return FFont.get();
+    auto& font = FScaledFonts[dpi];
+    if (!font) {
+        const LOGFONTA lf = FontForDpi(FormFont(), dpi);
+        font.reset(CreateFontIndirectA(&lf));
+    }
+    return font.get();
 }
 
 void TApplication::Run() {
