@@ -131,8 +131,15 @@ TEST_F(OpenDialogTest, OnScreenTheChoiceArrivesAndTheNextShowingStartsAtTheFirst
     form = std::make_unique<TfrmMain>(app, context);
     form->Show();
 
-    // Once the dialog shows `start` in its name box, types `names` there and presses OK; once
-    // only. After half a minute showing something else the test fails and the dialog is cancelled.
+    // Once the dialog is in the folder and shows `start` in its name box, types `names` there
+    // and presses OK; once only. After half a minute in another state the test fails and the
+    // dialog is cancelled.
+    auto press = [](HWND dialogWindow, const std::string& text) {
+        SendMessageA(dialogWindow, CDM_SETCONTROLTEXT, cmb13,
+                     reinterpret_cast<LPARAM>(text.c_str()));
+        PostMessageA(dialogWindow, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialogWindow, IDOK)));
+    };
     auto choose = [&](const std::string& start, const std::string& names) {
         const ULONGLONG end = GetTickCount64() + 30000;
         return [&, start, names, end] {
@@ -141,18 +148,22 @@ TEST_F(OpenDialogTest, OnScreenTheChoiceArrivesAndTheNextShowingStartsAtTheFirst
                 GetWindow(dialogWindow, GW_OWNER) != form->Handle())
                 return false;
             char text[MAX_PATH] = {};
+            char shown[MAX_PATH] = {};
             GetDlgItemTextA(dialogWindow, cmb13, text, sizeof text);
-            if (text != start) {
+            SendMessageA(dialogWindow, CDM_GETFOLDERPATH, sizeof shown,
+                         reinterpret_cast<LPARAM>(shown));
+            if (text != start || shown != folder) {
+                // The system may open it in the last folder this program used: it is taken here.
+                if (shown != folder && GetTickCount64() < end)
+                    press(dialogWindow, folder);
                 if (GetTickCount64() < end)
                     return false;
-                ADD_FAILURE() << "the name box shows '" << text << "', not '" << start << "'";
+                ADD_FAILURE() << "the dialog shows '" << text << "' in '" << shown << "', not '"
+                              << start << "' in '" << folder << "'";
                 PostMessageA(dialogWindow, WM_COMMAND, IDCANCEL, 0);
                 return true;
             }
-            SendMessageA(dialogWindow, CDM_SETCONTROLTEXT, cmb13,
-                         reinterpret_cast<LPARAM>(names.c_str()));
-            PostMessageA(dialogWindow, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(dialogWindow, IDOK)));
+            press(dialogWindow, names);
             return true;
         };
     };
@@ -170,6 +181,8 @@ TEST_F(OpenDialogTest, OnScreenTheChoiceArrivesAndTheNextShowingStartsAtTheFirst
     }
     EXPECT_EQ(form->FileList(), TStringList{a});
     EXPECT_EQ(form->OldList(), (TStringList{a, b}));
+    // Out of the folder the dialog moved into, so that it can be removed.
+    SetCurrentDirectoryA(previous);
 }
 
 } // namespace
