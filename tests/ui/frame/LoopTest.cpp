@@ -173,7 +173,7 @@ TEST_F(LoopTest, ErrorsInHandlersAreShownOnceAndEndTheHandler) {
     failWith([] { throw 42; });
     SendCommand(w.Handle(), w.mnuMain.Items()[w.mnuMain.Items().Count() - 1].Command());
     ASSERT_EQ(recorder.boxes.size(), 3u);
-    EXPECT_FALSE(recorder.boxes[2].text.empty());
+    EXPECT_EQ(recorder.boxes[2].text, "予期しないエラーが発生しました.");
     EXPECT_FALSE(after);
     EXPECT_TRUE(IsWindow(w.Handle()));
 }
