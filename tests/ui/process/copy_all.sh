@@ -39,7 +39,7 @@ done
 # holds the names, for at most half a minute.
 got=
 for _ in $(seq 1 30); do
-  xdotool windowfocus --sync "$wid" 2>/dev/null || true
+  timeout 5 xdotool windowfocus --sync "$wid" 2>/dev/null || true
   xdotool key --clearmodifiers ctrl+a
   for _ in $(seq 1 5); do
     # The mark keeps the trailing line end from being cut off.
