@@ -5,7 +5,6 @@
 #include "platform/win32/ClipboardHolder.h"
 #include "platform/win32/DropBuilder.h"
 
-
 namespace porutena::test {
 namespace {
 
