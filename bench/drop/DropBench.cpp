@@ -3,8 +3,8 @@
 // Prints `drop_vs_render=` and `copy_all_ms=`; details go to stderr.
 #include "Stopwatch.h"
 #include "core/Rendering.h"
-#include "platform/MemoryKeyStore.h"
-#include "platform/win32/DropBuilder.h"
+#include "support/MemoryKeyStore.h"
+#include "support/DropBuilder.h"
 #include "platform/win32/Win32DirectorySearch.h"
 #include "ui/frame/Frame.h"
 #include "ui/main/Main.h"

@@ -1,5 +1,5 @@
 #include "core/Errors.h"
-#include "platform/MemoryKeyStore.h"
+#include "support/MemoryKeyStore.h"
 #include "settings/StoredSettings.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 
 #include "core/StandardLibrary.h"
-#include "platform/win32/DropBuilder.h"
+#include "support/DropBuilder.h"
 #include "platform/win32/DroppedFiles.h"
 #include "platform/win32/OpenFileDialog.h"
 #include "platform/win32/Win32DirectorySearch.h"

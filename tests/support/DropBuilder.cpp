@@ -1,4 +1,4 @@
-#include "platform/win32/DropBuilder.h"
+#include "support/DropBuilder.h"
 
 #include "platform/win32/ScopeGuards.h"
 #include "platform/win32/WideText.h"
