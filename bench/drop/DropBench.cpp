@@ -3,9 +3,9 @@
 // Prints `drop_vs_render=` and `copy_all_ms=`; details go to stderr.
 #include "Stopwatch.h"
 #include "core/Rendering.h"
-#include "support/MemoryKeyStore.h"
-#include "support/DropBuilder.h"
 #include "platform/win32/Win32DirectorySearch.h"
+#include "support/DropBuilder.h"
+#include "support/MemoryKeyStore.h"
 #include "ui/frame/Frame.h"
 #include "ui/main/Main.h"
 

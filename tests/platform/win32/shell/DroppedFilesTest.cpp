@@ -1,5 +1,5 @@
-#include "support/DropBuilder.h"
 #include "platform/win32/DroppedFiles.h"
+#include "support/DropBuilder.h"
 
 #include <gtest/gtest.h>
 
