@@ -30,6 +30,7 @@ public:
     }
     explicit operator bool() const noexcept { return FHandle != None(); }
 
+private:
     static Handle None() noexcept {
         if constexpr (requires { Closer::None(); })
             return Closer::None();
@@ -37,7 +38,6 @@ public:
             return Handle{};
     }
 
-private:
     Handle FHandle = None();
 };
 
