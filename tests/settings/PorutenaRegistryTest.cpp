@@ -1,6 +1,6 @@
 #include "core/Errors.h"
-#include "platform/MemoryKeyStore.h"
 #include "settings/StoredSettings.h"
+#include "support/MemoryKeyStore.h"
 
 #include <gtest/gtest.h>
 

@@ -16,7 +16,7 @@ void TAboutBox::CreateControls() {
     Copyright.Create(*this, {56, 48, 217, 12}, "[Copyright]", SS_CENTER | SS_NOPREFIX);
     Image1.Create(*this, {288, 16, 32, 32});
     FImage1Icon = LoadIconResource(App().Instance(), IDI_ABOUT_IMAGE, 32);
-    Image1.SetIcon(FImage1Icon.get());
+    Image1.SetIcon(FImage1Icon.Get());
     Button1.Create(*this, {128, 72, 73, 25},
                    {.caption = "&OK", .modalResult = mrOk, .isDefault = true});
 }

@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/Text.h"
+#include "platform/win32/ScopeGuards.h"
 #include "resource.h"
 
 namespace porutena {
@@ -9,25 +10,6 @@ namespace porutena {
 namespace {
 
 constexpr int GlyphSize = 16;
-
-// A window's device context with a font selected, for measuring text.
-class TMeasureDC {
-public:
-    TMeasureDC(HWND window, HFONT font)
-        : FWindow(window), FDC(GetDC(window)), FOldFont(SelectObject(FDC, font)) {}
-    ~TMeasureDC() {
-        SelectObject(FDC, FOldFont);
-        ReleaseDC(FWindow, FDC);
-    }
-    TMeasureDC(const TMeasureDC&) = delete;
-    TMeasureDC& operator=(const TMeasureDC&) = delete;
-    HDC Handle() const { return FDC; }
-
-private:
-    HWND FWindow;
-    HDC FDC;
-    HGDIOBJ FOldFont;
-};
 
 } // namespace
 
@@ -42,10 +24,10 @@ void TIntegerDlg::CreateControls() {
                  {.caption = "&OK", .modalResult = mrOk, .isDefault = true, .onClick = [this] {
                       bbnOKClick();
                   }});
-    bbnOK.SetGlyph(TImageList::FromBitmap(App().Instance(), IDB_OK_GLYPH, GlyphSize));
+    bbnOK.SetGlyph(LoadImageList(App().Instance(), IDB_OK_GLYPH, GlyphSize));
     bbnCancel.Create(*this, {96, 48, 81, 25},
                      {.caption = "ｷｬﾝｾﾙ(&C)", .modalResult = mrCancel, .cancel = true});
-    bbnCancel.SetGlyph(TImageList::FromBitmap(App().Instance(), IDB_CANCEL_GLYPH, GlyphSize));
+    bbnCancel.SetGlyph(LoadImageList(App().Instance(), IDB_CANCEL_GLYPH, GlyphSize));
 }
 
 void TIntegerDlg::FormCreate() {
@@ -55,11 +37,11 @@ void TIntegerDlg::FormCreate() {
 void TIntegerDlg::SetInformation(std::string_view text) {
     Information.SetText(text);
     // A label as wide and high as its text, like the designer's auto-sized labels.
-    TMeasureDC dc(Information.Handle(), App().Font());
+    const TWindowDC dc(Information.Handle());
+    const TSelectedObject font(dc.Get(), App().Font());
     RECT r{0, 0, 0, 0};
     std::string copy(text.empty() ? " " : text);
-    DrawTextA(dc.Handle(), copy.c_str(), static_cast<int>(copy.size()), &r,
-              DT_CALCRECT | DT_NOPREFIX);
+    DrawTextA(dc.Get(), copy.c_str(), static_cast<int>(copy.size()), &r, DT_CALCRECT | DT_NOPREFIX);
     Information.SetBounds({8, 8, r.right, r.bottom});
 }
 

@@ -1,6 +1,7 @@
 #include "ui/frame/Application.h"
 
 #include "core/Errors.h"
+#include "platform/win32/LastError.h"
 #include "ui/frame/Form.h"
 #include "ui/frame/Splitter.h"
 
@@ -27,18 +28,18 @@ TApplication::TApplication(HINSTANCE instance) : FInstance(instance) {
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = FormClassName;
-    RegisterClassExA(&wc);
+    CheckedHandle(RegisterClassExA(&wc), "RegisterClassExA");
     wc.lpfnWndProc = TSplitter::WindowProc;
     wc.hCursor = LoadCursor(nullptr, IDC_SIZENS);
     wc.lpszClassName = SplitterClassName;
-    RegisterClassExA(&wc);
+    CheckedHandle(RegisterClassExA(&wc), "RegisterClassExA");
 
     LOGFONTA lf{};
     lf.lfHeight = -12;
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = SHIFTJIS_CHARSET;
     lstrcpynA(lf.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
-    FFont.reset(CreateFontIndirectA(&lf));
+    FFont.Reset(CheckedHandle(CreateFontIndirectA(&lf), "CreateFontIndirectA"));
 }
 
 TApplication::~TApplication() {

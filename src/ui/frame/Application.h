@@ -8,10 +8,8 @@
 
 #include <exception>
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 namespace porutena {
@@ -31,10 +29,10 @@ public:
     void SetTitle(std::string title) { FTitle = std::move(title); }
     // Loads the 32 x 32 and 16 x 16 forms of an icon resource; forms created later show it.
     void SetIcon(int resourceId);
-    HICON Icon() const { return FIcon.get(); }
-    HICON SmallIcon() const { return FSmallIcon.get(); }
+    HICON Icon() const { return FIcon.Get(); }
+    HICON SmallIcon() const { return FSmallIcon.Get(); }
     // "ＭＳ Ｐゴシック", 12 pixels, Shift-JIS: the font of every form and control.
-    HFONT Font() const { return FFont.get(); }
+    HFONT Font() const { return FFont.Get(); }
     TForm* MainForm() const { return FMainForm; }
 
     // Shows the main form and runs the message loop until it is destroyed.
@@ -87,15 +85,11 @@ public:
 private:
     void Idle();
 
-    struct FontDeleter {
-        void operator()(HFONT font) const { DeleteObject(font); }
-    };
-
     HINSTANCE FInstance;
     std::string FTitle;
     TIcon FIcon;
     TIcon FSmallIcon;
-    std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> FFont;
+    TFont FFont;
     TForm* FMainForm = nullptr;
     std::vector<TForm*> FModalForms;
     bool FTerminated = false;

@@ -25,9 +25,9 @@ void TfrmMain::CreateControls() {
 }
 
 void TfrmMain::CreateToolBar() {
-    imlToolBar = TImageList::FromBitmap(App().Instance(), IDB_TOOLBAR, 16);
-    imlToolBar2 = TImageList::FromBitmap(App().Instance(), IDB_TOOLBAR_DISABLED, 16);
-    tbrTool.Create(imlToolBar.Handle(), imlToolBar2.Handle(), MainLayout::ToolBarHeight,
+    imlToolBar = LoadImageList(App().Instance(), IDB_TOOLBAR, 16);
+    imlToolBar2 = LoadImageList(App().Instance(), IDB_TOOLBAR_DISABLED, 16);
+    tbrTool.Create(imlToolBar.Get(), imlToolBar2.Get(), MainLayout::ToolBarHeight,
                    MainLayout::ToolBarIndent);
     using enum TToolButtonStyle;
     tlbGet = &tbrTool.AddButton(

@@ -1,7 +1,7 @@
 // Files dropped on the window from the shell, as real drop data sent to the real window.
 #include "MainTestSupport.h"
 
-#include "platform/win32/DropBuilder.h"
+#include "support/DropBuilder.h"
 
 namespace porutena::test {
 namespace {

@@ -1,5 +1,5 @@
 #include "platform/win32/CurrentUserKeyStore.h"
-#include "platform/win32/OwnedRegKey.h"
+#include "platform/win32/Handles.h"
 #include "settings/StoredSettings.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ struct RawValue {
 
 // A value read straight from the registry, past the code under test.
 std::optional<RawValue> QueryRaw(const std::string& keyPath, const char* name) {
-    const TOwnedRegKey key = TOwnedRegKey::Open(HKEY_CURRENT_USER, keyPath.c_str(), KEY_READ);
+    const TOwnedRegKey key = OpenRegKey(HKEY_CURRENT_USER, keyPath.c_str(), KEY_READ);
     if (!key)
         return std::nullopt;
     RawValue value;
@@ -32,7 +32,7 @@ std::optional<RawValue> QueryRaw(const std::string& keyPath, const char* name) {
 }
 
 void PutRaw(const std::string& keyPath, const char* name, DWORD type, const std::string& data) {
-    const TOwnedRegKey key = TOwnedRegKey::Create(HKEY_CURRENT_USER, keyPath.c_str(), KEY_WRITE);
+    const TOwnedRegKey key = CreateRegKey(HKEY_CURRENT_USER, keyPath.c_str(), KEY_WRITE);
     ASSERT_TRUE(key);
     ASSERT_EQ(RegSetValueExA(key.Get(), name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
                              static_cast<DWORD>(data.size())),
@@ -40,7 +40,7 @@ void PutRaw(const std::string& keyPath, const char* name, DWORD type, const std:
 }
 
 bool KeyExists(const std::string& keyPath) {
-    return static_cast<bool>(TOwnedRegKey::Open(HKEY_CURRENT_USER, keyPath.c_str(), KEY_READ));
+    return static_cast<bool>(OpenRegKey(HKEY_CURRENT_USER, keyPath.c_str(), KEY_READ));
 }
 
 void ExpectStoredStrings(const std::string& key, const std::vector<TStoredText>& expected) {
