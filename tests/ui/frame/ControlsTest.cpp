@@ -225,10 +225,10 @@ TEST_F(ControlsTest, DesignValuesAndGlyphsFollowTheDpi) {
             EXPECT_EQ(ScaleFromDpi(ScaleToDpi(value, c.dpi), c.dpi), value);
         ASSERT_EQ(GlyphSizeForDpi(c.dpi), c.glyph);
         // Each strip and icon is drawn at that size.
-        EXPECT_EQ(TImageList::FromBitmap(instance, c.toolbar, c.glyph).Count(), 10);
-        EXPECT_EQ(TImageList::FromBitmap(instance, c.disabled, c.glyph).Count(), 10);
-        EXPECT_EQ(TImageList::FromBitmap(instance, c.ok, c.glyph).Count(), 1);
-        EXPECT_EQ(TImageList::FromBitmap(instance, c.cancel, c.glyph).Count(), 1);
+        EXPECT_EQ(ImageList_GetImageCount(LoadImageList(instance, c.toolbar, c.glyph).Get()), 10);
+        EXPECT_EQ(ImageList_GetImageCount(LoadImageList(instance, c.disabled, c.glyph).Get()), 10);
+        EXPECT_EQ(ImageList_GetImageCount(LoadImageList(instance, c.ok, c.glyph).Get()), 1);
+        EXPECT_EQ(ImageList_GetImageCount(LoadImageList(instance, c.cancel, c.glyph).Get()), 1);
         for (int icon : {IDI_PORUTENA, IDI_ABOUT_IMAGE})
             EXPECT_EQ(IconImageWidth(instance, icon, c.glyph), c.glyph);
     }

@@ -59,7 +59,7 @@ class CurrentUserKeyStoreTest : public testing::Test {
 protected:
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, Scratch.c_str());
-        ScratchKey = TOwnedRegKey::Create(HKEY_CURRENT_USER, Scratch.c_str(), KEY_ALL_ACCESS);
+        ScratchKey = CreateRegKey(HKEY_CURRENT_USER, Scratch.c_str(), KEY_ALL_ACCESS);
         ASSERT_TRUE(ScratchKey);
         ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, ScratchKey.Get()), ERROR_SUCCESS);
     }
@@ -207,7 +207,7 @@ TEST_F(CurrentUserKeyStoreTest, ProgramKeyIsSoftwareZonPorutena) {
         registry->Save();
     }
     ExpectStoredStrings("Software\\Zon\\Porutena", FirstRunTexts);
-    EXPECT_TRUE(TOwnedRegKey::Open(ScratchKey.Get(), "Software\\Zon\\Porutena", KEY_READ));
+    EXPECT_TRUE(OpenRegKey(ScratchKey.Get(), "Software\\Zon\\Porutena", KEY_READ));
 }
 
 } // namespace
