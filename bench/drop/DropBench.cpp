@@ -4,9 +4,9 @@
 // (their highest less their lowest) and `copy_all_ms=`; details go to stderr.
 #include "Stopwatch.h"
 #include "core/Rendering.h"
-#include "platform/MemoryKeyStore.h"
-#include "platform/win32/DropBuilder.h"
 #include "platform/win32/Win32DirectorySearch.h"
+#include "support/DropBuilder.h"
+#include "support/MemoryKeyStore.h"
 #include "ui/frame/Frame.h"
 #include "ui/main/Main.h"
 

@@ -11,14 +11,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                    int /*show*/) {
     using namespace porutena;
     WarnOfCodePage(GetACP());
-    TApplication application(instance);
-    application.SetTitle("ぽるてな");
-    application.SetIcon(IDI_PORUTENA);
+    try {
+        TApplication application(instance);
+        application.SetTitle("ぽるてな");
+        application.SetIcon(IDI_PORUTENA);
 
-    TCurrentUserKeyStore keyStore;
-    const TWinProgramStart start;
-    const TWin32DirectorySearch search;
-    TfrmMain frmMain(application, SystemContext(keyStore, start, search));
-    application.Run();
+        TCurrentUserKeyStore keyStore;
+        const TWinProgramStart start;
+        const TWin32DirectorySearch search;
+        TfrmMain frmMain(application, SystemContext(keyStore, start, search));
+        application.Run();
+    } catch (const std::exception& e) {
+        // The application or its main form could not be made (a window class, the font, a
+        // menu): only the system's box is left to say so.
+        MessageBoxA(nullptr, ErrorBoxText(e.what()).c_str(), "ぽるてな", MB_ICONSTOP | MB_OK);
+        return 1;
+    }
     return 0;
 }

@@ -33,6 +33,7 @@ const SplitCase Cases[] = {
      "porutena.exe \"C:\\My Files\\a.txt\" b.txt",
      {"porutena.exe", "C:\\My Files\\a.txt", "b.txt"}},
     {"TabsAndControlCharacters", "p\ta\x01\x1F b\r\nc\x7F", {"p", "a", "b", "c\x7F"}},
+    {"ExclamationMarkIsNoSeparator", "p\x01!a !", {"p", "!a", "!"}},
     {"QuotesInsideAnItem", "p a\"b c\"d", {"p", "ab cd"}},
     {"UnclosedQuoteRunsToTheEnd", "p \"a b  c", {"p", "a b  c"}},
     {"LoneQuoteAtTheEnd", "p a \"", {"p", "a", ""}},

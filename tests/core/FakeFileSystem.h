@@ -16,7 +16,7 @@ public:
     // "C:\\Program Files|PROGRA~1\\x.txt".
     void Add(std::string_view path);
 
-    // An absolute directory on a drive, written in long names.
+    // An absolute directory on a drive, written in long names, without a final `\`.
     void SetCurrentDirectory(std::string_view path);
 
     // Matches as Windows does: the last component against long or short names, case aside,

@@ -23,6 +23,7 @@ TEST(FileListsTest, MovingABatchIntoTheOldList) {
          5,
          {"f", "e", "d", "c", "b"}},
         {"present name moves to the front", {"c", "b", "a"}, {"b"}, 5, {"b", "c", "a"}},
+        {"name already at the front stays once", {"a", "x"}, {"a"}, 5, {"a", "x"}},
         {"present name at the limit drops nothing", {"c", "b", "a"}, {"a"}, 3, {"a", "c", "b"}},
         {"long batch keeps its last names", {}, {"a", "b", "c", "d", "e"}, 3, {"e", "d", "c"}},
         {"letter case makes names distinct",

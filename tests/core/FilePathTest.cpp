@@ -33,6 +33,9 @@ const PathCase Cases[] = {
     {"FolderEndingInSecondByte5C", "C:\\" + Hyo + "\\" + So + ".exe", "C:\\" + Hyo + "\\"},
     {"FileNameOfDoubleByteCharacters", "C:\\a\\" + So + Hyo, "C:\\a\\"},
     {"NoDelimiterButSecondBytes", So + Hyo + ".exe", ""},
+    // 0x81 0x5C, 歃, 濬 and 0xFC 0x5C: the ends of the lead byte ranges.
+    {"LeadByteRangeEnds", "C:\\d\x81\x5C\x9F\x5C\xE0\x5C\xFC\x5C.exe", "C:\\"},
+    {"HalfWidthKatakanaFolder", "C:\\ｸﾞﾙｰﾌﾟ\\a.txt", "C:\\ｸﾞﾙｰﾌﾟ\\"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, ExtractFilePathTest, testing::ValuesIn(Cases),

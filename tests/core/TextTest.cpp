@@ -62,6 +62,8 @@ TEST(TextTest, WildcardMatching) {
         {"\x82\x60", "\x82\x81", false},
         {"[a]", "[A]", true},
         {"@", "`", false},
+        {"z", "Z", true},
+        {"Z", "z", true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MatchesWildcard(c.pattern, c.name), c.matches)
@@ -81,6 +83,8 @@ TEST(TextTest, BackslashReplacementSkipsSecondBytes) {
     EXPECT_EQ(ReplaceBackslash("C:\\" + Hyo + "\\" + So, "/"), "C:/" + Hyo + "/" + So);
     EXPECT_EQ(ReplaceBackslash("\\\\a\\", "\\\\"), "\\\\\\\\a\\\\");
     EXPECT_EQ(ReplaceBackslash("", "/"), "");
+    // The bytes just outside the lead byte ranges stand alone.
+    EXPECT_EQ(ReplaceBackslash("\x80\\\xA0\\\xDF\\\xFD\\", "/"), "\x80/\xA0/\xDF/\xFD/");
 }
 
 struct IntCase {
@@ -92,6 +96,7 @@ TEST(TextTest, IntegerText) {
     const IntCase cases[] = {
         {"0", 0},
         {"7", 7},
+        {"9", 9},
         {" 7", 7},
         {"   -12", -12},
         {"+5", 5},
@@ -100,6 +105,9 @@ TEST(TextTest, IntegerText) {
         {"-2147483648", INT_MIN},
         {"$10", 16},
         {"$A", 10},
+        {"$a", 10},
+        {"$19", 25},
+        {"0xab", 171},
         {"-$A", -10},
         {"xff", 255},
         {"X1F", 31},

@@ -45,7 +45,7 @@ sleep 1
 
 got=
 for attempt in 1 2 3; do
-  xdotool windowfocus --sync "$wid" 2>/dev/null || true
+  timeout 5 xdotool windowfocus --sync "$wid" 2>/dev/null || true
   xdotool key --clearmodifiers ctrl+a
   for _ in $(seq 1 25); do
     got=$(xclip -o -selection clipboard 2>/dev/null; echo .)

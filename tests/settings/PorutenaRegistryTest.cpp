@@ -1,6 +1,6 @@
 #include "core/Errors.h"
-#include "platform/MemoryKeyStore.h"
 #include "settings/StoredSettings.h"
+#include "support/MemoryKeyStore.h"
 
 #include <gtest/gtest.h>
 
@@ -317,7 +317,7 @@ TEST_F(PorutenaRegistryTest, SaveAfterFailedLoadHealsTheStore) {
     Put("View", "ShowToolBar", TRegValue{TRegType::Dword, "\0\0\0\0"s});
     Put("View", "PathSep", "3");
     auto registry = Load();
-    EXPECT_NE(LoadError(*registry), "");
+    EXPECT_EQ(LoadError(*registry), "'ShowToolBar' のデータ型が不正です");
     registry->Save();
     EXPECT_EQ(Store.Writes().size(), 10u);
     EXPECT_EQ(Store.Get(Key + "\\View", "FileViewStyle")->Data, "0\0"s);

@@ -1,18 +1,18 @@
 #include "platform/posix/PosixDirectorySearch.h"
 
 #include "core/Text.h"
+#include "platform/Owned.h"
 
 #include <dirent.h>
-
-#include <memory>
 
 namespace porutena {
 
 namespace {
 
 struct TDirCloser {
-    void operator()(DIR* dir) const { closedir(dir); }
+    static void Close(DIR* dir) noexcept { closedir(dir); }
 };
+using TOwnedDir = TOwned<DIR*, TDirCloser>;
 
 } // namespace
 
@@ -27,10 +27,10 @@ std::optional<TFoundEntry> TPosixDirectorySearch::Find(const std::string& path) 
                                   : slash == 0               ? "/"
                                                              : posixPath.substr(0, slash);
 
-    const std::unique_ptr<DIR, TDirCloser> dir(opendir(directory.c_str()));
+    const TOwnedDir dir(opendir(directory.c_str()));
     if (!dir)
         return std::nullopt;
-    while (const dirent* entry = readdir(dir.get())) {
+    while (const dirent* entry = readdir(dir.Get())) {
         if (MatchesWildcard(pattern, entry->d_name))
             return TFoundEntry{entry->d_name, {}};
     }

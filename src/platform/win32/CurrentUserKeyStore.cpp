@@ -1,6 +1,6 @@
 #include "platform/win32/CurrentUserKeyStore.h"
 
-#include "platform/win32/OwnedRegKey.h"
+#include "platform/win32/Handles.h"
 
 namespace porutena {
 
@@ -12,9 +12,8 @@ public:
 
     std::unique_ptr<TRegistryKey> OpenSubKey(std::string_view name, bool create) override {
         const std::string subKey(name);
-        TOwnedRegKey key =
-            create ? TOwnedRegKey::Create(FKey.Get(), subKey.c_str(), KEY_READ | KEY_WRITE)
-                   : TOwnedRegKey::Open(FKey.Get(), subKey.c_str(), KEY_READ);
+        TOwnedRegKey key = create ? CreateRegKey(FKey.Get(), subKey.c_str(), KEY_READ | KEY_WRITE)
+                                  : OpenRegKey(FKey.Get(), subKey.c_str(), KEY_READ);
         if (!key)
             return nullptr;
         return std::make_unique<TWin32RegistryKey>(std::move(key));
@@ -56,7 +55,7 @@ private:
 
 std::unique_ptr<TRegistryKey> TCurrentUserKeyStore::OpenKey(std::string_view path) {
     const std::string keyPath(path);
-    TOwnedRegKey key = TOwnedRegKey::Create(HKEY_CURRENT_USER, keyPath.c_str(), KEY_ALL_ACCESS);
+    TOwnedRegKey key = CreateRegKey(HKEY_CURRENT_USER, keyPath.c_str(), KEY_ALL_ACCESS);
     if (!key)
         return nullptr;
     return std::make_unique<TWin32RegistryKey>(std::move(key));

@@ -1,6 +1,6 @@
 #include "platform/win32/DroppedFiles.h"
 
-#include "platform/win32/GlobalMemory.h"
+#include "platform/win32/ScopeGuards.h"
 #include "platform/win32/WideText.h"
 
 #include <shlobj.h>

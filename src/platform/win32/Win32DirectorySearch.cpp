@@ -1,6 +1,6 @@
 #include "platform/win32/Win32DirectorySearch.h"
 
-#include "platform/win32/FindHandle.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/WideText.h"
 
 #include <cwchar>
@@ -24,7 +24,7 @@ std::optional<TFoundEntry> TWin32DirectorySearch::Find(const std::string& path) 
     // FindFirstFileW filters on no attribute, so every kind of entry matches.
     WIN32_FIND_DATAW data{};
     const TFindHandle handle(FindFirstFileW(ExtendedPath(Widen(path)).c_str(), &data));
-    if (!handle.Valid())
+    if (!handle)
         return std::nullopt;
     const std::optional<std::string> shortName = Reported(data.cAlternateFileName, 12);
     if (const std::optional<std::string> longName = Reported(data.cFileName, MAX_PATH - 1))

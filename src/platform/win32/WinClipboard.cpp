@@ -1,7 +1,8 @@
 #include "platform/win32/WinClipboard.h"
 
 #include "core/Errors.h"
-#include "platform/win32/GlobalMemory.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/ScopeGuards.h"
 
 #include <cstring>
 
@@ -9,28 +10,10 @@ namespace porutena {
 
 namespace {
 
-constexpr int OpenAttempts = 5;
-constexpr DWORD OpenRetryDelayMs = 10;
-
 // The program's text is code page 932, Japanese.
 constexpr UINT TextCodePage = 932;
 constexpr LCID TextLocale =
     MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN), SORT_DEFAULT);
-
-// Opens the clipboard for the object's lifetime.
-class TClipboardSession {
-public:
-    explicit TClipboardSession(HWND owner) {
-        for (int attempt = 1; !OpenClipboard(owner); ++attempt) {
-            if (attempt == OpenAttempts)
-                throw EError("クリップボードを開くことができません");
-            Sleep(OpenRetryDelayMs);
-        }
-    }
-    TClipboardSession(const TClipboardSession&) = delete;
-    TClipboardSession& operator=(const TClipboardSession&) = delete;
-    ~TClipboardSession() { CloseClipboard(); }
-};
 
 [[noreturn]] void ThrowCannotWrite() {
     throw EError("クリップボードにデータを設定できません");
@@ -38,7 +21,7 @@ public:
 
 // A movable block of `size` bytes, filled by `fill` while locked, as the clipboard takes it.
 template <typename Fill> TGlobalMemory FilledBlock(std::size_t size, Fill fill) {
-    TGlobalMemory memory = TGlobalMemory::Allocate(GMEM_MOVEABLE, size);
+    TGlobalMemory memory = AllocateGlobal(GMEM_MOVEABLE, size);
     const TGlobalLock lock(memory.Get());
     if (!lock.Data())
         ThrowCannotWrite();

@@ -18,7 +18,7 @@ void TAboutBox::CreateControls() {
     // 32 pixels is the largest form drawn, so it is the nearest at every scale; the picture
     // centres it where the scale makes the picture larger.
     FImage1Icon = LoadIconResource(App().Instance(), IDI_ABOUT_IMAGE, 32);
-    Image1.SetIcon(FImage1Icon.get());
+    Image1.SetIcon(FImage1Icon.Get());
     Button1.Create(*this, {}, {.caption = "&OK", .modalResult = mrOk, .isDefault = true});
     PlaceControls();
 }

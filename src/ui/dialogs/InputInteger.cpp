@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/Text.h"
+#include "platform/win32/ScopeGuards.h"
 #include "resource.h"
 
 namespace porutena {
@@ -10,25 +11,6 @@ namespace {
 
 constexpr TGlyphIds OkGlyph{IDB_OK_GLYPH, IDB_OK_GLYPH_24, IDB_OK_GLYPH_32};
 constexpr TGlyphIds CancelGlyph{IDB_CANCEL_GLYPH, IDB_CANCEL_GLYPH_24, IDB_CANCEL_GLYPH_32};
-
-// A window's device context with a font selected, for measuring text.
-class TMeasureDC {
-public:
-    TMeasureDC(HWND window, HFONT font)
-        : FWindow(window), FDC(GetDC(window)), FOldFont(SelectObject(FDC, font)) {}
-    ~TMeasureDC() {
-        SelectObject(FDC, FOldFont);
-        ReleaseDC(FWindow, FDC);
-    }
-    TMeasureDC(const TMeasureDC&) = delete;
-    TMeasureDC& operator=(const TMeasureDC&) = delete;
-    HDC Handle() const { return FDC; }
-
-private:
-    HWND FWindow;
-    HDC FDC;
-    HGDIOBJ FOldFont;
-};
 
 } // namespace
 
@@ -61,8 +43,7 @@ void TIntegerDlg::PlaceControls() {
 }
 
 TImageList TIntegerDlg::Glyph(TGlyphIds ids) const {
-    return TImageList::FromBitmap(App().Instance(), GlyphIdForDpi(ids, Dpi()),
-                                  GlyphSizeForDpi(Dpi()));
+    return LoadImageList(App().Instance(), GlyphIdForDpi(ids, Dpi()), GlyphSizeForDpi(Dpi()));
 }
 
 void TIntegerDlg::FormCreate() {
@@ -72,11 +53,11 @@ void TIntegerDlg::FormCreate() {
 void TIntegerDlg::SetInformation(std::string_view text) {
     Information.SetText(text);
     // A label as wide and high as its text, like the designer's auto-sized labels.
-    TMeasureDC dc(Information.Handle(), Font());
+    const TWindowDC dc(Information.Handle());
+    const TSelectedObject font(dc.Get(), Font());
     RECT r{0, 0, 0, 0};
     std::string copy(text.empty() ? " " : text);
-    DrawTextA(dc.Handle(), copy.c_str(), static_cast<int>(copy.size()), &r,
-              DT_CALCRECT | DT_NOPREFIX);
+    DrawTextA(dc.Get(), copy.c_str(), static_cast<int>(copy.size()), &r, DT_CALCRECT | DT_NOPREFIX);
     Information.SetBounds({Scale(8), Scale(8), r.right, r.bottom});
 }
 

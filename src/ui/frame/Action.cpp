@@ -72,18 +72,51 @@ std::string LongHint(std::string_view hint) {
     return std::string(bar == std::string_view::npos ? hint : hint.substr(bar + 1));
 }
 
-void TActionClient::Bind(TAction* action) {
-    Unbind();
-    FAction = action;
-    if (action)
-        action->FClients.push_back(this);
+TActionClient::TActionClient(TAction* action, std::string hint, bool enabled, bool checked,
+                             std::function<void()> onClick)
+    : FAction(action), FHint(std::move(hint)), FEnabled(enabled), FChecked(checked),
+      FOnClick(std::move(onClick)) {
+    if (!action)
+        return;
+    if (FHint.empty())
+        FHint = action->Hint();
+    if (FEnabled)
+        FEnabled = action->Enabled();
+    if (!FChecked)
+        FChecked = action->Checked();
+    action->FClients.push_back(this);
 }
 
-void TActionClient::Unbind() {
-    if (!FAction)
-        return;
-    std::erase(FAction->FClients, this);
-    FAction = nullptr;
+TActionClient::~TActionClient() {
+    if (FAction)
+        std::erase(FAction->FClients, this);
+}
+
+void TActionClient::SetEnabled(bool value) {
+    FEnabled = value;
+    ShowState();
+}
+
+void TActionClient::ChangeChecked(bool value) {
+    FChecked = value;
+    ShowState();
+}
+
+void TActionClient::Run() {
+    if (FAction)
+        FAction->Execute();
+    else if (FOnClick)
+        FOnClick();
+}
+
+void TActionClient::ActionEnabledChanged(bool previous, bool now) {
+    if (FEnabled == previous)
+        SetEnabled(now);
+}
+
+void TActionClient::ActionCheckedChanged(bool previous, bool now) {
+    if (FChecked == previous)
+        SetChecked(now);
 }
 
 TAction::TAction(TActionList& list, TActionProps props, std::function<void()> onExecute)

@@ -35,21 +35,47 @@ std::string LongHint(std::string_view hint);
 
 class TAction;
 
-// Something bound to an action that follows its state changes.
+// What menu items and toolbar buttons share: a hint, an enabled and a checked state (a
+// button's pressed one) and a click handler, designed, and an action they may be bound to.
+// On binding the client keeps its own hint, disabled and checked state and takes the action's
+// where it has none (enabled only where its own is enabled, checked where unchecked);
+// afterwards it follows the action's enabled and checked changes where its state equalled the
+// action's.
 class TActionClient {
 public:
-    virtual void ActionEnabledChanged(bool previous, bool now) = 0;
-    virtual void ActionCheckedChanged(bool previous, bool now) = 0;
+    TActionClient(const TActionClient&) = delete;
+    TActionClient& operator=(const TActionClient&) = delete;
+
+    TAction* Action() const { return FAction; }
+    const std::string& Hint() const { return FHint; }
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool value);
 
 protected:
-    ~TActionClient() = default;
-    void Bind(TAction* action);
-    void Unbind();
-    TAction* BoundAction() const { return FAction; }
+    TActionClient(TAction* action, std::string hint, bool enabled, bool checked,
+                  std::function<void()> onClick);
+    ~TActionClient();
+
+    bool Checked() const { return FChecked; }
+    // Checks or unchecks as the client does when the program asks, its group included.
+    virtual void SetChecked(bool value) = 0;
+    // Stores the state and shows it.
+    void ChangeChecked(bool value);
+    // Shows the current enabled and checked state on the client's control.
+    virtual void ShowState() = 0;
+    // A click: the action if bound (only when it is enabled), else the click handler.
+    void Run();
 
 private:
     friend class TAction;
+    void ActionEnabledChanged(bool previous, bool now);
+    void ActionCheckedChanged(bool previous, bool now);
+
     TAction* FAction = nullptr;
+    std::string FHint;
+    bool FEnabled;
+    bool FChecked;
+    std::function<void()> FOnClick;
 };
 
 // Designed values of an action; fields in this order for designated initializers.

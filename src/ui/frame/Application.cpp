@@ -1,6 +1,7 @@
 #include "ui/frame/Application.h"
 
 #include "core/Errors.h"
+#include "platform/win32/LastError.h"
 #include "ui/frame/Dpi.h"
 #include "ui/frame/Form.h"
 #include "ui/frame/Splitter.h"
@@ -37,14 +38,14 @@ TApplication::TApplication(HINSTANCE instance) : FInstance(instance) {
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = FormClassName;
-    RegisterClassExA(&wc);
+    CheckedHandle(RegisterClassExA(&wc), "RegisterClassExA");
     wc.lpfnWndProc = TSplitter::WindowProc;
     wc.hCursor = LoadCursor(nullptr, IDC_SIZENS);
     wc.lpszClassName = SplitterClassName;
-    RegisterClassExA(&wc);
+    CheckedHandle(RegisterClassExA(&wc), "RegisterClassExA");
 
     const LOGFONTA lf = FormFont();
-    FFont.reset(CreateFontIndirectA(&lf));
+    FFont.Reset(CheckedHandle(CreateFontIndirectA(&lf), "CreateFontIndirectA"));
 }
 
 TApplication::~TApplication() {
@@ -61,23 +62,23 @@ void TApplication::SetIcon(int resourceId) {
 HICON TApplication::SmallIcon(int dpi) const {
     switch (GlyphSizeForDpi(dpi)) {
     case 16:
-        return FSmallIcon.get();
+        return FSmallIcon.Get();
     case 24:
-        return FMiddleIcon.get();
+        return FMiddleIcon.Get();
     default:
-        return FIcon.get();
+        return FIcon.Get();
     }
 }
 
 HFONT TApplication::Font(int dpi) {
     if (dpi == DesignDpi)
-        return FFont.get();
+        return FFont.Get();
     auto& font = FScaledFonts[dpi];
     if (!font) {
         const LOGFONTA lf = FontForDpi(FormFont(), dpi);
-        font.reset(CreateFontIndirectA(&lf));
+        font.Reset(CheckedHandle(CreateFontIndirectA(&lf), "CreateFontIndirectA"));
     }
-    return font.get();
+    return font.Get();
 }
 
 void TApplication::Run() {

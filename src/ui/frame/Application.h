@@ -9,10 +9,8 @@
 #include <exception>
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 namespace porutena {
@@ -32,12 +30,12 @@ public:
     void SetTitle(std::string title) { FTitle = std::move(title); }
     // Loads the 32, 24 and 16 pixel forms of an icon resource; forms created later show it.
     void SetIcon(int resourceId);
-    HICON Icon() const { return FIcon.get(); }
-    HICON SmallIcon() const { return FSmallIcon.get(); }
+    HICON Icon() const { return FIcon.Get(); }
+    HICON SmallIcon() const { return FSmallIcon.Get(); }
     // The small icon drawn nearest the size a title bar at `dpi` shows.
     HICON SmallIcon(int dpi) const;
     // "ＭＳ Ｐゴシック", 12 pixels, Shift-JIS: the font of every form and control.
-    HFONT Font() const { return FFont.get(); }
+    HFONT Font() const { return FFont.Get(); }
     // The same font made for `dpi` (the one above at 96), kept for the rest of the run.
     HFONT Font(int dpi);
     TForm* MainForm() const { return FMainForm; }
@@ -92,17 +90,13 @@ public:
 private:
     void Idle();
 
-    struct FontDeleter {
-        void operator()(HFONT font) const { DeleteObject(font); }
-    };
-
     HINSTANCE FInstance;
     std::string FTitle;
     TIcon FIcon;
     TIcon FSmallIcon;
     TIcon FMiddleIcon; // the 24-pixel form, small at 120 to 167 DPI
-    std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> FFont;
-    std::map<int, std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>> FScaledFonts;
+    TFont FFont;
+    std::map<int, TFont> FScaledFonts;
     TForm* FMainForm = nullptr;
     std::vector<TForm*> FModalForms;
     bool FTerminated = false;

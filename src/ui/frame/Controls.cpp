@@ -1,21 +1,19 @@
 #include "ui/frame/Controls.h"
 
+#include "platform/win32/LastError.h"
 #include "platform/win32/WideText.h"
+#include "ui/frame/Application.h"
+#include "ui/frame/WindowText.h"
 
 #include <commctrl.h>
+
+#include <cassert>
 
 namespace porutena {
 
 namespace {
 
 constexpr const char* ControlProp = "PorutenaControl";
-
-std::wstring WideText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 // The byte offset into the narrow text of a UTF-16 offset into the same text, and back.
 int ByteOffset(std::wstring_view text, DWORD units) {
@@ -30,12 +28,34 @@ WPARAM UnitOffset(std::string_view text, int bytes) {
 
 } // namespace
 
+HWND CreateControl(TForm& form, const char* className, std::string_view text, DWORD style,
+                   TBounds bounds, DWORD exStyle, TControlText kind) {
+    assert(form.Handle() && className);
+    const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.NewCommandId()));
+    style |= WS_CHILD;
+    HWND control = nullptr;
+    if (kind == TControlText::Unicode) {
+        control = CreateWindowExW(exStyle, Widen(className).c_str(), Widen(text).c_str(), style,
+                                  bounds.x, bounds.y, bounds.width, bounds.height, form.Handle(),
+                                  id, form.App().Instance(), nullptr);
+        CheckedHandle(control, "CreateWindowExW");
+    } else {
+        control = CreateWindowExA(exStyle, className, std::string(text).c_str(), style, bounds.x,
+                                  bounds.y, bounds.width, bounds.height, form.Handle(), id,
+                                  form.App().Instance(), nullptr);
+        CheckedHandle(control, "CreateWindowExA");
+    }
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(form.App().Font()), FALSE);
+    return control;
+}
+
 TWinControl::~TWinControl() {
     if (FHandle && IsWindow(FHandle))
         RemovePropA(FHandle, ControlProp);
 }
 
 void TWinControl::Attach(HWND handle) {
+    assert(!FHandle && handle);
     FHandle = handle;
     SetPropA(handle, ControlProp, this);
 }
@@ -45,10 +65,7 @@ TWinControl* TWinControl::FromHandle(HWND window) {
 }
 
 std::string TWinControl::Text() const {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(FHandle)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextA(FHandle, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowText<char>(FHandle);
 }
 
 void TWinControl::SetText(std::string_view text) {
@@ -67,7 +84,8 @@ void TWinControl::SetBounds(TBounds bounds) {
 }
 
 void TEdit::Create(TForm& form, TBounds bounds, DWORD style) {
-    Attach(form.CreateUnicodeControl(L"EDIT", WS_VISIBLE | style, bounds, WS_EX_CLIENTEDGE));
+    Attach(CreateControl(form, "EDIT", "", WS_VISIBLE | style, bounds, WS_EX_CLIENTEDGE,
+                         TControlText::Unicode));
 }
 
 std::string TEdit::SelText() const {
@@ -75,7 +93,7 @@ std::string TEdit::SelText() const {
     DWORD end = 0;
     SendMessageW(FHandle, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    std::wstring text = WideText(FHandle);
+    std::wstring text = WindowText<wchar_t>(FHandle);
     return start < end && end <= text.size()
                ? Narrow(std::wstring_view(text).substr(start, end - start))
                : std::string();
@@ -86,7 +104,7 @@ std::pair<int, int> TEdit::Selection() const {
     DWORD end = 0;
     SendMessageW(FHandle, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    std::wstring text = WideText(FHandle);
+    std::wstring text = WindowText<wchar_t>(FHandle);
     return {ByteOffset(text, start), ByteOffset(text, end)};
 }
 
@@ -116,15 +134,16 @@ bool TEdit::HandleCommand(int code) {
 
 void TButton::Create(TForm& form, TBounds bounds, TButtonProps props) {
     DWORD style = WS_VISIBLE | WS_TABSTOP | (props.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    Attach(form.CreateControl("BUTTON", props.caption, style, bounds));
+    Attach(CreateControl(form, "BUTTON", props.caption, style, bounds));
     form.RegisterButton(FHandle, props.modalResult, props.isDefault, props.cancel,
                         std::move(props.onClick));
 }
 
 void TButton::SetGlyph(TImageList glyph) {
+    assert(FHandle);
     FGlyph = std::move(glyph);
     BUTTON_IMAGELIST list{};
-    list.himl = FGlyph.Handle();
+    list.himl = FGlyph.Get();
     const TForm* form = TForm::FromHandle(GetParent(FHandle));
     list.margin = {form ? form->Scale(4) : 4, 0, 0, 0};
     list.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
@@ -132,7 +151,7 @@ void TButton::SetGlyph(TImageList glyph) {
 }
 
 void TLabel::Create(TForm& form, TBounds bounds, std::string_view text, DWORD style) {
-    Attach(form.CreateControl("STATIC", text, WS_VISIBLE | style, bounds));
+    Attach(CreateControl(form, "STATIC", text, WS_VISIBLE | style, bounds));
 }
 
 void TBevel::Create(TForm& form, TBounds bounds) {
@@ -141,7 +160,7 @@ void TBevel::Create(TForm& form, TBounds bounds) {
 }
 
 void TImage::Create(TForm& form, TBounds bounds) {
-    Attach(form.CreateControl("STATIC", "", WS_VISIBLE | SS_ICON | SS_CENTERIMAGE, bounds));
+    Attach(CreateControl(form, "STATIC", "", WS_VISIBLE | SS_ICON | SS_CENTERIMAGE, bounds));
 }
 
 void TImage::SetIcon(HICON icon) {
@@ -158,7 +177,7 @@ void TStatusBar::Create(TForm& form, int height) {
     // A fixed height means the form places it; otherwise it sits at the bottom by itself.
     if (height > 0)
         style |= CCS_NORESIZE | CCS_NOPARENTALIGN;
-    Attach(form.CreateControl(STATUSCLASSNAMEA, "", style, {}));
+    Attach(CreateControl(form, STATUSCLASSNAMEA, "", style, {}));
     SendMessageA(FHandle, SB_SIMPLE, TRUE, 0);
     AutoSize();
 }

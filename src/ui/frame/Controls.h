@@ -11,6 +11,15 @@
 
 namespace porutena {
 
+// How a control's window keeps its text. A Unicode one counts character positions in UTF-16
+// units the same way on every system, where an ANSI one may count bytes or characters.
+enum class TControlText { Ansi, Unicode };
+
+// A child control of `form` with the form's font and a fresh id (WS_CHILD added to `style`).
+// Throws when the system cannot make it.
+HWND CreateControl(TForm& form, const char* className, std::string_view text, DWORD style,
+                   TBounds bounds, DWORD exStyle = 0, TControlText kind = TControlText::Ansi);
+
 class TWinControl {
 public:
     TWinControl() = default;
@@ -81,7 +90,7 @@ public:
     // A glyph left of the caption (the first image of the list); the button keeps the list.
     // Set it again with glyphs made for a new DPI.
     void SetGlyph(TImageList glyph);
-    HIMAGELIST Glyph() const { return FGlyph.Handle(); }
+    HIMAGELIST Glyph() const { return FGlyph.Get(); }
 
 private:
     TImageList FGlyph;

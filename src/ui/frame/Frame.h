@@ -25,12 +25,12 @@
 //         TMenuItem& mnuEdit = mnuMain.Add({.caption = "編集(&E)"});
 //         TMenuItem& mnuCopy = mnuEdit.Add({.caption = "ｺﾋﾟｰ(&C)", .action = &actCopy});
 //         TPopupMenu ppmMain{*this};
-//         TImageList imlToolBar = TImageList::FromBitmap(App().Instance(), IDB_TOOLBAR, 16);
+//         TImageList imlToolBar = LoadImageList(App().Instance(), IDB_TOOLBAR, 16);
 //         TToolBar tbrTool{*this};  // after its image lists, which must outlive it
 //         TListView lsvFileList;  TEdit edtFileName;  TStatusBar stbStatus;
 //     protected:
 //         void CreateControls() override {  // controls in tab order
-//             tbrTool.Create(imlToolBar.Handle(), imlToolBar2.Handle(), 30);
+//             tbrTool.Create(imlToolBar.Get(), imlToolBar2.Get(), 30);
 //             tbrTool.AddButton({.style = TToolButtonStyle::Check, .group = 1,
 //                                .action = &actViewFullPath});
 //             lsvFileList.Create(*this, {0, 30, 100, 100});

@@ -1,24 +1,17 @@
 #include "ui/frame/Images.h"
 
+#include "platform/win32/LastError.h"
+
+#include <cassert>
+
 namespace porutena {
 
-TImageList TImageList::FromBitmap(HINSTANCE instance, int resourceId, int width, COLORREF mask) {
-    return TImageList(ImageList_LoadImageA(instance, MAKEINTRESOURCEA(resourceId), width, 0, mask,
-                                           IMAGE_BITMAP, LR_CREATEDIBSECTION));
-}
-
-TImageList& TImageList::operator=(TImageList&& other) noexcept {
-    if (this != &other) {
-        if (FHandle)
-            ImageList_Destroy(FHandle);
-        FHandle = std::exchange(other.FHandle, nullptr);
-    }
-    return *this;
-}
-
-TImageList::~TImageList() {
-    if (FHandle)
-        ImageList_Destroy(FHandle);
+TImageList LoadImageList(HINSTANCE instance, int resourceId, int width, COLORREF mask) {
+    assert(width > 0);
+    return TImageList(
+        CheckedHandle(ImageList_LoadImageA(instance, MAKEINTRESOURCEA(resourceId), width, 0, mask,
+                                           IMAGE_BITMAP, LR_CREATEDIBSECTION),
+                      "ImageList_LoadImageA"));
 }
 
 TIcon LoadIconResource(HINSTANCE instance, int resourceId, int size) {

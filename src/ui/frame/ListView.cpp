@@ -8,7 +8,7 @@ namespace porutena {
 
 void TListView::Create(TForm& form, TBounds bounds, DWORD style) {
     style |= WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDATA;
-    Attach(form.CreateControl(WC_LISTVIEWA, "", style, bounds, WS_EX_CLIENTEDGE));
+    Attach(CreateControl(form, WC_LISTVIEWA, "", style, bounds, WS_EX_CLIENTEDGE));
     SendMessageA(FHandle, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 }
 

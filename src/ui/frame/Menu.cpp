@@ -1,48 +1,44 @@
 #include "ui/frame/Menu.h"
 
+#include "platform/win32/LastError.h"
 #include "ui/frame/Form.h"
+
+#include <cassert>
 
 namespace porutena {
 
 TMenuItem::TMenuItem(TMenu& menu, TMenuItem* parent, TMenuItemProps props, bool separator)
-    : FMenu(menu), FParent(parent), FProps(std::move(props)), FSeparator(separator) {
+    : TActionClient(props.action, std::move(props.hint), props.enabled, props.checked,
+                    std::move(props.onClick)),
+      FMenu(menu), FParent(parent), FCaption(std::move(props.caption)), FShortCut(props.shortCut),
+      FRadioItem(props.radioItem), FGroupIndex(props.groupIndex), FSeparator(separator) {
     if (!parent)
         return;
     FCommand = menu.Form().NewCommandId();
-    if (TAction* action = FProps.action) {
-        if (FProps.caption.empty())
-            FProps.caption = action->Caption();
-        if (FProps.hint.empty())
-            FProps.hint = action->Hint();
-        if (FProps.shortCut == 0)
-            FProps.shortCut = action->ShortCut();
-        if (FProps.enabled)
-            FProps.enabled = action->Enabled();
-        if (!FProps.checked)
-            FProps.checked = action->Checked();
-        Bind(action);
+    if (TAction* action = Action()) {
+        if (FCaption.empty())
+            FCaption = action->Caption();
+        if (FShortCut == 0)
+            FShortCut = action->ShortCut();
     }
-}
-
-TMenuItem::~TMenuItem() {
-    Unbind();
 }
 
 TMenuItem& TMenuItem::Add(TMenuItemProps props) {
-    auto& item =
-        *FItems.emplace_back(std::make_unique<TMenuItem>(FMenu, this, std::move(props), false));
+    assert(!FSeparator);
     if (!FSubMenu) {
-        FSubMenu = CreatePopupMenu();
+        FSubMenu = CheckedHandle(CreatePopupMenu(), "CreatePopupMenu");
         Update();
     }
+    auto& item =
+        *FItems.emplace_back(std::make_unique<TMenuItem>(FMenu, this, std::move(props), false));
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID;
     info.wID = static_cast<UINT>(item.FCommand);
     InsertMenuItemA(FSubMenu, static_cast<UINT>(FItems.size() - 1), TRUE, &info);
     item.Update();
-    if (item.Checked() && item.FProps.radioItem) {
-        item.FProps.checked = false;
+    if (item.Checked() && item.FRadioItem) {
+        item.ChangeChecked(false);
         item.SetChecked(true);
     }
     return item;
@@ -55,55 +51,34 @@ TMenuItem& TMenuItem::AddSeparator() {
     return item;
 }
 
-void TMenuItem::SetEnabled(bool value) {
-    FProps.enabled = value;
-    Update();
-}
-
 void TMenuItem::SetChecked(bool value) {
-    if (value == FProps.checked)
+    if (value == Checked())
         return;
-    FProps.checked = value;
-    Update();
-    if (value && FProps.radioItem && FParent)
+    ChangeChecked(value);
+    if (value && FRadioItem && FParent)
         for (auto& sibling : FParent->FItems)
-            if (sibling.get() != this && sibling->FProps.radioItem &&
-                sibling->FProps.groupIndex == FProps.groupIndex)
+            if (sibling.get() != this && sibling->FRadioItem && sibling->FGroupIndex == FGroupIndex)
                 sibling->SetChecked(false);
 }
 
 void TMenuItem::Click() {
-    if (!FProps.enabled)
-        return;
-    if (TAction* action = BoundAction())
-        action->Execute();
-    else if (FProps.onClick)
-        FProps.onClick();
-}
-
-void TMenuItem::ActionEnabledChanged(bool previous, bool now) {
-    if (FProps.enabled == previous)
-        SetEnabled(now);
-}
-
-void TMenuItem::ActionCheckedChanged(bool previous, bool now) {
-    if (FProps.checked == previous)
-        SetChecked(now);
+    if (Enabled())
+        Run();
 }
 
 void TMenuItem::Update() {
     if (!FParent)
         return;
-    std::string text = FProps.caption;
-    if (FProps.shortCut) {
+    std::string text = FCaption;
+    if (FShortCut) {
         text += '\t';
-        text += ShortCutToText(FProps.shortCut);
+        text += ShortCutToText(FShortCut);
     }
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
-    info.fType = FSeparator ? MFT_SEPARATOR : (FProps.radioItem ? MFT_RADIOCHECK : 0u);
-    info.fState = (FProps.enabled ? 0u : MFS_DISABLED) | (FProps.checked ? MFS_CHECKED : 0u);
+    info.fType = FSeparator ? MFT_SEPARATOR : (FRadioItem ? MFT_RADIOCHECK : 0u);
+    info.fState = (Enabled() ? 0u : MFS_DISABLED) | (Checked() ? MFS_CHECKED : 0u);
     info.dwTypeData = text.data();
     info.hSubMenu = FSubMenu;
     UINT position = 0;
@@ -134,7 +109,7 @@ TMenuItem* TMenuItem::FindPosition(HMENU menu, UINT position) {
 }
 
 TMenuItem* TMenuItem::FindShortCut(TShortCut shortCut) {
-    if (FParent && !FSeparator && FProps.shortCut == shortCut)
+    if (FParent && !FSeparator && FShortCut == shortCut)
         return this;
     for (auto& item : FItems)
         if (TMenuItem* found = item->FindShortCut(shortCut))
@@ -157,11 +132,13 @@ TMenu::~TMenu() {
         DestroyMenu(FHandle);
 }
 
-TMainMenu::TMainMenu(TForm& form) : TMenu(form, CreateMenu(), true) {}
+TMainMenu::TMainMenu(TForm& form) : TMenu(form, CheckedHandle(CreateMenu(), "CreateMenu"), true) {}
 
-TPopupMenu::TPopupMenu(TForm& form) : TMenu(form, CreatePopupMenu(), false) {}
+TPopupMenu::TPopupMenu(TForm& form)
+    : TMenu(form, CheckedHandle(CreatePopupMenu(), "CreatePopupMenu"), false) {}
 
 void TPopupMenu::Popup(POINT screen) {
+    assert(Form().Handle());
     TrackPopupMenu(Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
                    Form().Handle(), nullptr);
 }

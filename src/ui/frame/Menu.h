@@ -25,40 +25,31 @@ struct TMenuItemProps {
     std::function<void()> onClick{};
 };
 
-class TMenuItem : private TActionClient {
+class TMenuItem final : public TActionClient {
 public:
     TMenuItem(TMenu& menu, TMenuItem* parent, TMenuItemProps props, bool separator);
-    ~TMenuItem();
-    TMenuItem(const TMenuItem&) = delete;
-    TMenuItem& operator=(const TMenuItem&) = delete;
 
     // A child item; the first one turns this item into a submenu. On binding the item keeps
-    // its own caption, hint, shortcut, disabled and checked state, and takes the action's
-    // where it has none (enabled only where its own is enabled, checked where unchecked).
+    // its own caption and shortcut as well, and takes the action's where it has none.
     TMenuItem& Add(TMenuItemProps props);
     TMenuItem& AddSeparator();
 
-    const std::string& Caption() const { return FProps.caption; }
-    const std::string& Hint() const { return FProps.hint; }
-    TShortCut ShortCut() const { return FProps.shortCut; }
-    TAction* Action() const { return BoundAction(); }
+    const std::string& Caption() const { return FCaption; }
+    TShortCut ShortCut() const { return FShortCut; }
     int Command() const { return FCommand; }
     std::size_t Count() const { return FItems.size(); }
     TMenuItem& operator[](std::size_t index) { return *FItems[index]; }
 
-    bool Enabled() const { return FProps.enabled; }
-    void SetEnabled(bool value);
-    bool Checked() const { return FProps.checked; }
+    using TActionClient::Checked;
     // Checking a radio item unchecks its radio siblings with the same group index.
-    void SetChecked(bool value);
+    void SetChecked(bool value) override;
 
     // What choosing the item does: the action if bound (only when enabled), else onClick.
     void Click();
 
 private:
     friend class TMenu;
-    void ActionEnabledChanged(bool previous, bool now) override;
-    void ActionCheckedChanged(bool previous, bool now) override;
+    void ShowState() override { Update(); }
     void Update();
     TMenuItem* FindCommand(int command);
     TMenuItem* FindPosition(HMENU menu, UINT position);
@@ -66,7 +57,10 @@ private:
 
     TMenu& FMenu;
     TMenuItem* FParent;
-    TMenuItemProps FProps;
+    std::string FCaption;
+    TShortCut FShortCut;
+    bool FRadioItem;
+    int FGroupIndex;
     bool FSeparator;
     int FCommand = 0;
     HMENU FSubMenu = nullptr; // owned by the root menu's handle

@@ -8,7 +8,7 @@ void TSplitter::Create(TForm& form, TBounds bounds, TWinControl& resized, int mi
     FApp = &form.App();
     FResized = &resized;
     FMinSize = minSize;
-    Attach(form.CreateControl(SplitterClassName, "", WS_VISIBLE, bounds));
+    Attach(CreateControl(form, SplitterClassName, "", WS_VISIBLE, bounds));
 }
 
 LRESULT CALLBACK TSplitter::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

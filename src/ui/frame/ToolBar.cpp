@@ -1,67 +1,41 @@
 #include "ui/frame/ToolBar.h"
 
-#include "ui/frame/Form.h"
 #include "platform/win32/WideText.h"
+#include "ui/frame/Controls.h"
+
+#include <cassert>
 
 namespace porutena {
 
 TToolButton::TToolButton(TToolBar& toolBar, TToolButtonProps props, int command)
-    : FToolBar(toolBar), FProps(std::move(props)), FCommand(command) {
-    if (TAction* action = FProps.action) {
-        if (FProps.hint.empty())
-            FProps.hint = action->Hint();
-        if (FProps.imageIndex < 0)
-            FProps.imageIndex = action->ImageIndex();
-        if (FProps.enabled)
-            FProps.enabled = action->Enabled();
-        if (!FProps.down)
-            FProps.down = action->Checked();
-        Bind(action);
-    }
-    FShortHint = ShortHint(FProps.hint);
-}
-
-TToolButton::~TToolButton() {
-    Unbind();
-}
-
-void TToolButton::SetEnabled(bool value) {
-    FProps.enabled = value;
-    FToolBar.Sync(*this);
+    : TActionClient(props.action, std::move(props.hint), props.enabled, props.down,
+                    std::move(props.onClick)),
+      FToolBar(toolBar), FStyle(props.style), FGroup(props.group), FImageIndex(props.imageIndex),
+      FCommand(command), FShortHint(ShortHint(Hint())) {
+    if (FImageIndex < 0 && Action())
+        FImageIndex = Action()->ImageIndex();
 }
 
 void TToolButton::SetDown(bool value) {
-    FProps.down = value;
-    FToolBar.Sync(*this);
-    if (value && FProps.group > 0)
+    ChangeChecked(value);
+    if (value && FGroup > 0)
         for (auto& other : FToolBar.FButtons)
-            if (other.get() != this && other->FProps.group == FProps.group && other->FProps.down) {
-                other->FProps.down = false;
-                FToolBar.Sync(*other);
-            }
+            if (other.get() != this && other->FGroup == FGroup && other->Down())
+                other->ChangeChecked(false);
 }
 
 void TToolButton::Click() {
-    if (!FProps.enabled)
+    if (!Enabled())
         return;
-    if (FProps.style == TToolButtonStyle::Check)
-        SetDown(FProps.group > 0 ? true : !FProps.down);
+    if (FStyle == TToolButtonStyle::Check)
+        SetDown(FGroup > 0 ? true : !Down());
     else
-        FToolBar.Sync(*this); // the control may have pressed it itself
-    if (TAction* action = BoundAction())
-        action->Execute();
-    else if (FProps.onClick)
-        FProps.onClick();
+        ShowState(); // the control may have pressed it itself
+    Run();
 }
 
-void TToolButton::ActionEnabledChanged(bool previous, bool now) {
-    if (FProps.enabled == previous)
-        SetEnabled(now);
-}
-
-void TToolButton::ActionCheckedChanged(bool previous, bool now) {
-    if (FProps.down == previous)
-        SetDown(now);
+void TToolButton::ShowState() {
+    FToolBar.Sync(*this);
 }
 
 TToolBar::TToolBar(TForm& form) : FForm(form) {
@@ -77,13 +51,14 @@ TToolBar::~TToolBar() {
 }
 
 void TToolBar::Create(HIMAGELIST images, HIMAGELIST disabledImages, int height, int indent) {
+    assert(!FHandle);
     FHeight = height;
     FIndent = indent;
     DWORD style = WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP;
     // A fixed height means the form places it; otherwise it sizes itself to its buttons.
     if (height > 0)
         style |= CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
-    FHandle = FForm.CreateControl(TOOLBARCLASSNAMEA, "", style, {});
+    FHandle = CreateControl(FForm, TOOLBARCLASSNAMEA, "", style, {});
     SendMessageA(FHandle, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SetImages(images, disabledImages);
 }
@@ -118,21 +93,23 @@ void TToolBar::ApplyScale() {
 }
 
 TToolButton& TToolBar::AddButton(TToolButtonProps props) {
+    assert(FHandle);
     auto& button = *FButtons.emplace_back(
         std::make_unique<TToolButton>(*this, std::move(props), FForm.NewCommandId()));
     TBBUTTON tb{};
-    tb.iBitmap = button.FProps.imageIndex >= 0 ? button.FProps.imageIndex : I_IMAGENONE;
+    tb.iBitmap = button.FImageIndex >= 0 ? button.FImageIndex : I_IMAGENONE;
     tb.idCommand = button.FCommand;
-    tb.fsStyle = button.FProps.style == TToolButtonStyle::Check ? BTNS_CHECK : BTNS_BUTTON;
+    tb.fsStyle = button.FStyle == TToolButtonStyle::Check ? BTNS_CHECK : BTNS_BUTTON;
     tb.iString = -1;
     SendMessageA(FHandle, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&tb));
-    if (button.FProps.down)
+    if (button.Down())
         button.SetDown(true);
     Sync(button);
     return button;
 }
 
 void TToolBar::AddSeparator(int width) {
+    assert(FHandle);
     TBBUTTON tb{};
     tb.iBitmap = FForm.Scale(width);
     tb.fsStyle = BTNS_SEP;
@@ -205,8 +182,7 @@ bool TToolBar::HandleNotify(NMHDR& header) {
 void TToolBar::Sync(const TToolButton& button) {
     if (!FHandle)
         return;
-    LPARAM state =
-        (button.FProps.enabled ? TBSTATE_ENABLED : 0) | (button.FProps.down ? TBSTATE_CHECKED : 0);
+    LPARAM state = (button.Enabled() ? TBSTATE_ENABLED : 0) | (button.Down() ? TBSTATE_CHECKED : 0);
     SendMessageA(FHandle, TB_SETSTATE, static_cast<WPARAM>(button.FCommand), state);
 }
 

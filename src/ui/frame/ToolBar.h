@@ -30,21 +30,14 @@ struct TToolButtonProps {
 
 class TToolBar;
 
-class TToolButton : private TActionClient {
+class TToolButton final : public TActionClient {
 public:
     TToolButton(TToolBar& toolBar, TToolButtonProps props, int command);
-    ~TToolButton();
-    TToolButton(const TToolButton&) = delete;
-    TToolButton& operator=(const TToolButton&) = delete;
 
-    const std::string& Hint() const { return FProps.hint; }
-    int ImageIndex() const { return FProps.imageIndex; }
+    int ImageIndex() const { return FImageIndex; }
     int Command() const { return FCommand; }
-    TAction* Action() const { return BoundAction(); }
 
-    bool Enabled() const { return FProps.enabled; }
-    void SetEnabled(bool value);
-    bool Down() const { return FProps.down; }
+    bool Down() const { return Checked(); }
     // Pressing a grouped button raises the others of its group.
     void SetDown(bool value);
 
@@ -54,11 +47,13 @@ public:
 
 private:
     friend class TToolBar;
-    void ActionEnabledChanged(bool previous, bool now) override;
-    void ActionCheckedChanged(bool previous, bool now) override;
+    void SetChecked(bool value) override { SetDown(value); }
+    void ShowState() override;
 
     TToolBar& FToolBar;
-    TToolButtonProps FProps;
+    TToolButtonStyle FStyle;
+    int FGroup;
+    int FImageIndex;
     int FCommand;
     std::string FShortHint; // kept for the tooltip's text pointer
 };

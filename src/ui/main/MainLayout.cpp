@@ -37,7 +37,7 @@ void TfrmMain::CreateControls() {
 void TfrmMain::CreateToolBar() {
     imlToolBar = Glyphs(ToolBarGlyphs);
     imlToolBar2 = Glyphs(DisabledGlyphs);
-    tbrTool.Create(imlToolBar.Handle(), imlToolBar2.Handle(), MainLayout::ToolBarHeight,
+    tbrTool.Create(imlToolBar.Get(), imlToolBar2.Get(), MainLayout::ToolBarHeight,
                    MainLayout::ToolBarIndent);
     using enum TToolButtonStyle;
     tlbGet = &tbrTool.AddButton(
@@ -80,8 +80,7 @@ void TfrmMain::CreateLists() {
 }
 
 TImageList TfrmMain::Glyphs(TGlyphIds ids) const {
-    return TImageList::FromBitmap(App().Instance(), GlyphIdForDpi(ids, Dpi()),
-                                  GlyphSizeForDpi(Dpi()));
+    return LoadImageList(App().Instance(), GlyphIdForDpi(ids, Dpi()), GlyphSizeForDpi(Dpi()));
 }
 
 TBounds TfrmMain::Panel2() const {
@@ -129,7 +128,7 @@ void TfrmMain::FormDpiChanged(int oldDpi) {
     // The bar lets go of the old glyphs before they are freed.
     TImageList images = Glyphs(ToolBarGlyphs);
     TImageList disabled = Glyphs(DisabledGlyphs);
-    tbrTool.SetImages(images.Handle(), disabled.Handle());
+    tbrTool.SetImages(images.Get(), disabled.Get());
     imlToolBar = std::move(images);
     imlToolBar2 = std::move(disabled);
 

@@ -1,6 +1,6 @@
 #pragma once
 // A fresh folder under the user's temporary folder, removed with everything in it.
-#include "platform/win32/FindHandle.h"
+#include "platform/win32/Handles.h"
 
 #include <stdexcept>
 #include <string>
@@ -48,7 +48,8 @@ private:
         {
             WIN32_FIND_DATAA data;
             const TFindHandle find(FindFirstFileA((path + "\\*").c_str(), &data));
-            for (bool more = find.Valid(); more; more = FindNextFileA(find.Get(), &data)) {
+            for (bool more = static_cast<bool>(find); more;
+                 more = FindNextFileA(find.Get(), &data)) {
                 const std::string name = data.cFileName;
                 if (name == "." || name == "..")
                     continue;

@@ -141,7 +141,7 @@ TEST_F(ControlsTest, EditBoxReportsEveryChangeAndItsSelectionInBytes) {
 
 TEST_F(ControlsTest, ButtonGlyphLabelBevelPictureAndStatusBar) {
     TControlsForm form(app);
-    form.bbnOK.SetGlyph(TImageList::FromBitmap(GetModuleHandleA(nullptr), IDB_OK_GLYPH, 16));
+    form.bbnOK.SetGlyph(LoadImageList(GetModuleHandleA(nullptr), IDB_OK_GLYPH, 16));
     ASSERT_NE(form.bbnOK.Glyph(), nullptr);
     EXPECT_EQ(ImageList_GetImageCount(form.bbnOK.Glyph()), 1);
     BUTTON_IMAGELIST shown{};
@@ -175,12 +175,12 @@ TEST_F(ControlsTest, ButtonGlyphLabelBevelPictureAndStatusBar) {
 TEST_F(ControlsTest, ToolbarShowsBothGlyphListsAtItsHeight) {
     TTestWindow w(app);
     HWND bar = w.tbrTool.Handle();
-    EXPECT_EQ(ImageList_GetImageCount(w.imlToolBar.Handle()), 10);
-    EXPECT_EQ(ImageList_GetImageCount(w.imlToolBar2.Handle()), 10);
+    EXPECT_EQ(ImageList_GetImageCount(w.imlToolBar.Get()), 10);
+    EXPECT_EQ(ImageList_GetImageCount(w.imlToolBar2.Get()), 10);
     EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageA(bar, TB_GETIMAGELIST, 0, 0)),
-              w.imlToolBar.Handle());
+              w.imlToolBar.Get());
     EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageA(bar, TB_GETDISABLEDIMAGELIST, 0, 0)),
-              w.imlToolBar2.Handle());
+              w.imlToolBar2.Get());
     EXPECT_EQ(w.tbrTool.Height(), 30);
     RECT first{};
     SendMessageA(bar, TB_GETRECT, static_cast<WPARAM>(w.tlbCopy->Command()),
@@ -229,10 +229,10 @@ TEST_F(ControlsTest, DesignValuesAndGlyphsFollowTheDpi) {
             EXPECT_EQ(ScaleFromDpi(ScaleToDpi(value, c.dpi), c.dpi), value);
         ASSERT_EQ(GlyphSizeForDpi(c.dpi), c.glyph);
         // Each strip and icon is drawn at that size.
-        EXPECT_EQ(TImageList::FromBitmap(instance, c.toolbar, c.glyph).Count(), 10);
-        EXPECT_EQ(TImageList::FromBitmap(instance, c.disabled, c.glyph).Count(), 10);
-        EXPECT_EQ(TImageList::FromBitmap(instance, c.ok, c.glyph).Count(), 1);
-        EXPECT_EQ(TImageList::FromBitmap(instance, c.cancel, c.glyph).Count(), 1);
+        EXPECT_EQ(ImageList_GetImageCount(LoadImageList(instance, c.toolbar, c.glyph).Get()), 10);
+        EXPECT_EQ(ImageList_GetImageCount(LoadImageList(instance, c.disabled, c.glyph).Get()), 10);
+        EXPECT_EQ(ImageList_GetImageCount(LoadImageList(instance, c.ok, c.glyph).Get()), 1);
+        EXPECT_EQ(ImageList_GetImageCount(LoadImageList(instance, c.cancel, c.glyph).Get()), 1);
         for (int icon : {IDI_PORUTENA, IDI_ABOUT_IMAGE})
             EXPECT_EQ(IconImageWidth(instance, icon, c.glyph), c.glyph);
     }

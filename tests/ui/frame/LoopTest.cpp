@@ -173,7 +173,7 @@ TEST_F(LoopTest, ErrorsInHandlersAreShownOnceAndEndTheHandler) {
     failWith([] { throw 42; });
     SendCommand(w.Handle(), w.mnuMain.Items()[w.mnuMain.Items().Count() - 1].Command());
     ASSERT_EQ(recorder.boxes.size(), 3u);
-    EXPECT_FALSE(recorder.boxes[2].text.empty());
+    EXPECT_EQ(recorder.boxes[2].text, "予期しないエラーが発生しました.");
     EXPECT_FALSE(after);
     EXPECT_TRUE(IsWindow(w.Handle()));
 }
@@ -217,6 +217,42 @@ TEST_F(LoopTest, ErrorsInCreationAndDestructionHandlers) {
     EXPECT_EQ(app.MainForm(), nullptr);
     app.ProcessMessages();
     EXPECT_TRUE(app.Terminated()); // the main form's end ends the loop
+}
+
+// A form whose designed layout holds one thing the system refuses to make.
+class TRefusedForm : public TForm {
+public:
+    TRefusedForm(TApplication& app, std::function<void(TForm&)> make)
+        : TForm(app, TFormKind::Main), FMake(std::move(make)) {
+        Create("拒否", 200, 100);
+    }
+
+protected:
+    void CreateControls() override { FMake(*this); }
+
+private:
+    std::function<void(TForm&)> FMake;
+};
+
+TEST_F(LoopTest, RefusedCreationsShowTheCallAndTheSystemsReason) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    const struct {
+        std::string call;
+        std::function<void(TForm&)> make;
+    } cases[] = {
+        {"CreateWindowExA",
+         [](TForm& form) { CreateControl(form, "PorutenaNoSuchClass", "", WS_VISIBLE, {}); }},
+        {"ImageList_LoadImageA", [=](TForm&) { LoadImageList(instance, 0x7FFF, 16); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.call);
+        recorder.boxes.clear();
+        TRefusedForm form(app, c.make);
+        ASSERT_EQ(recorder.boxes.size(), 1u);
+        const std::string& text = recorder.boxes[0].text;
+        EXPECT_EQ(text.substr(0, c.call.size() + 2), c.call + ": ");
+        EXPECT_GT(text.size(), c.call.size() + 3) << "the system's reason follows the name";
+    }
 }
 
 TEST_F(LoopTest, ShowErrorMessageBeepsAndShowsTheErrorBox) {

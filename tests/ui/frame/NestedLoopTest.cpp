@@ -171,10 +171,5 @@ TEST_F(NestedLoopTest, TheLoopRunsUntilTheMainWindowCloses) {
     EXPECT_EQ(app.MainForm(), nullptr);
 }
 
-TEST(ModalResultTest, OkIsOneAndCancelTwo) {
-    EXPECT_EQ(mrOk, 1);
-    EXPECT_EQ(mrCancel, 2);
-}
-
 } // namespace
 } // namespace porutena::test

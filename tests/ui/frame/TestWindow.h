@@ -98,9 +98,8 @@ public:
     TMenuItem& ppmBold = ppmEdit.Add(
         {.caption = "太字", .shortCut = ShortCut('B', scCtrl), .onClick = Counter("popupBold")});
 
-    TImageList imlToolBar = TImageList::FromBitmap(GetModuleHandleA(nullptr), IDB_TOOLBAR, 16);
-    TImageList imlToolBar2 =
-        TImageList::FromBitmap(GetModuleHandleA(nullptr), IDB_TOOLBAR_DISABLED, 16);
+    TImageList imlToolBar = LoadImageList(GetModuleHandleA(nullptr), IDB_TOOLBAR, 16);
+    TImageList imlToolBar2 = LoadImageList(GetModuleHandleA(nullptr), IDB_TOOLBAR_DISABLED, 16);
     TToolBar tbrTool{*this};
     TToolButton* tlbCopy = nullptr;
     TToolButton* tlbAll = nullptr;
@@ -118,7 +117,7 @@ protected:
         return onContextPopup && onContextPopup(control, pos);
     }
     void CreateControls() override {
-        tbrTool.Create(imlToolBar.Handle(), imlToolBar2.Handle(), 30);
+        tbrTool.Create(imlToolBar.Get(), imlToolBar2.Get(), 30);
         tlbCopy = &tbrTool.AddButton(
             {.hint = "名前取得|ﾀﾞｲｱﾛｸﾞからﾌｧｲﾙを選択します。", .action = &actCopy});
         tlbAll = &tbrTool.AddButton({.action = &actAll});

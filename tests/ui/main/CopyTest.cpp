@@ -3,7 +3,7 @@
 
 #include "core/Text.h"
 #include "platform/win32/ClipboardHolder.h"
-#include "platform/win32/DropBuilder.h"
+#include "support/DropBuilder.h"
 
 namespace porutena::test {
 namespace {

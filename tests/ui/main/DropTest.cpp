@@ -1,7 +1,7 @@
 // Files dropped on the window from the shell, as real drop data sent to the real window.
 #include "MainTestSupport.h"
 
-#include "platform/win32/DropBuilder.h"
+#include "support/DropBuilder.h"
 
 namespace porutena::test {
 namespace {
@@ -94,11 +94,11 @@ TEST_F(DropTest, TheOldListKeepsTheStoredNumberOfNames) {
     const std::vector<std::string> names = {File("1"), File("2"), File("3"), File("4"), File("5")};
     TfrmMain& w = Open();
     Drop(names);
-    Drop({names[0]});
+    Drop({names[3]});
     EXPECT_EQ(w.OldList(), (TStringList{names[4], names[3], names[2]}));
-    Drop({names[2]});
+    Drop({names[0]});
     // Already there: moved to the top, nothing lost.
-    EXPECT_EQ(w.OldList(), (TStringList{names[0], names[4], names[3]}));
+    EXPECT_EQ(w.OldList(), (TStringList{names[3], names[4], names[2]}));
     EXPECT_EQ(w.lsvOldFile.Items(), w.OldList());
 }
 

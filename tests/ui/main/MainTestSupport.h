@@ -2,10 +2,10 @@
 // The real main window in this process, with the settings in memory, the command line and
 // the shell and open dialog as the test sets them, and the real file system and clipboard.
 #include "core/CommandLine.h"
-#include "platform/MemoryKeyStore.h"
 #include "platform/win32/TempFolder.h"
 #include "platform/win32/Win32DirectorySearch.h"
 #include "platform/win32/WinClipboard.h"
+#include "support/MemoryKeyStore.h"
 #include "ui/frame/TestWindow.h"
 #include "ui/main/Main.h"
 

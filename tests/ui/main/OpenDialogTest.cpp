@@ -132,38 +132,59 @@ TEST_F(OpenDialogTest, OnScreenTheChoiceArrivesAndTheNextShowingStartsAtTheFirst
     form = std::make_unique<TfrmMain>(app, context);
     form->Show();
 
-    // Types two names into the dialog's name box and presses OK; once only.
-    std::string startName;
-    auto choose = [&](const std::string& names) {
-        return [&, names] {
+    // Once the dialog is in the folder and shows `start` in its name box, types `names` there
+    // and presses OK; once only. After half a minute in another state the test fails and the
+    // dialog is cancelled.
+    auto press = [](HWND dialogWindow, const std::string& text) {
+        SendMessageW(dialogWindow, CDM_SETCONTROLTEXT, cmb13,
+                     reinterpret_cast<LPARAM>(Widen(text).c_str()));
+        PostMessageA(dialogWindow, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialogWindow, IDOK)));
+    };
+    auto choose = [&](const std::string& start, const std::string& names) {
+        const ULONGLONG end = GetTickCount64() + 30000;
+        return [&, start, names, end] {
             HWND dialogWindow = FindWindowA("#32770", nullptr);
             if (!dialogWindow || !IsWindowVisible(dialogWindow) ||
                 GetWindow(dialogWindow, GW_OWNER) != form->Handle())
                 return false;
             char text[MAX_PATH] = {};
+            wchar_t wideShown[MAX_PATH] = {};
             GetDlgItemTextA(dialogWindow, cmb13, text, sizeof text);
-            startName = text;
-            SendMessageW(dialogWindow, CDM_SETCONTROLTEXT, cmb13,
-                         reinterpret_cast<LPARAM>(Widen(names).c_str()));
-            PostMessageA(dialogWindow, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(dialogWindow, IDOK)));
+            SendMessageW(dialogWindow, CDM_GETFOLDERPATH, MAX_PATH,
+                         reinterpret_cast<LPARAM>(wideShown));
+            const std::string shown = Narrow(wideShown);
+            if (text != start || shown != folder) {
+                // The system may open it in the last folder this program used: it is taken here.
+                if (shown != folder && GetTickCount64() < end)
+                    press(dialogWindow, folder);
+                if (GetTickCount64() < end)
+                    return false;
+                ADD_FAILURE() << "the dialog shows '" << text << "' in '" << shown << "', not '"
+                              << start << "' in '" << folder << "'";
+                PostMessageA(dialogWindow, WM_COMMAND, IDCANCEL, 0);
+                return true;
+            }
+            press(dialogWindow, names);
             return true;
         };
     };
     {
-        TTimerProbe probe(app, choose("\"ｿ表.txt\" \"a.txt\""));
+        TTimerProbe probe(app, choose("", "\"ｿ表.txt\" \"a.txt\""));
         SendCommand(form->Handle(), form->mnuGet.Command());
     }
     SetCurrentDirectoryA(previous);
     EXPECT_EQ(form->FileList(), (TStringList{b, a}));
     EXPECT_TRUE(recorder.boxes.empty());
     {
-        TTimerProbe probe(app, choose("\"a.txt\""));
+        // The next showing starts at the first chosen file, named again.
+        TTimerProbe probe(app, choose("ｿ表.txt", "\"a.txt\""));
         SendCommand(form->Handle(), form->mnuGet.Command());
     }
-    EXPECT_EQ(startName, "ｿ表.txt"); // the first chosen file, named again
     EXPECT_EQ(form->FileList(), TStringList{a});
     EXPECT_EQ(form->OldList(), (TStringList{a, b}));
+    // Out of the folder the dialog moved into, so that it can be removed.
+    SetCurrentDirectoryA(previous);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The selected row's text in the edit box: by selection, by focus and by the context menu.
 #include "MainTestSupport.h"
 
-#include "platform/win32/DropBuilder.h"
+#include "support/DropBuilder.h"
 
 namespace porutena::test {
 namespace {

@@ -283,11 +283,11 @@ TEST_F(StartupTest, MenusShowTheirCaptionsShortcutsAndKinds) {
 TEST_F(StartupTest, ToolbarButtonsInTheirOrderWithGlyphsAndTips) {
     TfrmMain& w = Open();
     // Ten glyphs each, the disabled look in the second list.
-    EXPECT_EQ(w.imlToolBar.Count(), 10);
-    EXPECT_EQ(w.imlToolBar2.Count(), 10);
+    EXPECT_EQ(ImageList_GetImageCount(w.imlToolBar.Get()), 10);
+    EXPECT_EQ(ImageList_GetImageCount(w.imlToolBar2.Get()), 10);
     EXPECT_EQ(reinterpret_cast<HIMAGELIST>(
                   SendMessageA(w.tbrTool.Handle(), TB_GETDISABLEDIMAGELIST, 0, 0)),
-              w.imlToolBar2.Handle());
+              w.imlToolBar2.Get());
 
     // Glyph index per position; -1 a separator 8 wide; `check` for the check buttons.
     struct Slot {

@@ -34,13 +34,14 @@ for _ in $(seq 1 300); do
   sleep 0.2
 done
 [ -n "$wid" ] || { echo "FAIL: the window did not appear"; exit 1; }
-sleep 1
 
+# A press before the window takes keys is lost, so it is pressed again until the clipboard
+# holds the names, for at most half a minute.
 got=
-for attempt in 1 2 3; do
-  xdotool windowfocus --sync "$wid" 2>/dev/null || true
+for _ in $(seq 1 30); do
+  timeout 5 xdotool windowfocus --sync "$wid" 2>/dev/null || true
   xdotool key --clearmodifiers ctrl+a
-  for _ in $(seq 1 25); do
+  for _ in $(seq 1 5); do
     # The mark keeps the trailing line end from being cut off.
     got=$(xclip -o -selection clipboard 2>/dev/null; echo .)
     got=${got%.}

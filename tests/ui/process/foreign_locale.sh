@@ -22,7 +22,7 @@ for ((deadline = SECONDS + 60; SECONDS < deadline; )); do
   if [ -z "$wid" ]; then
     wid=$(xdotool search --onlyvisible --name '^ぽるてな$' 2>/dev/null | head -n1 || true)
   else
-    xdotool windowfocus --sync "$wid" 2>/dev/null || true
+    timeout 5 xdotool windowfocus --sync "$wid" 2>/dev/null || true
     xdotool key --clearmodifiers ctrl+a
   fi
   sleep 0.3

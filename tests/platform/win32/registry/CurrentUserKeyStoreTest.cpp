@@ -1,5 +1,5 @@
 #include "platform/win32/CurrentUserKeyStore.h"
-#include "platform/win32/OwnedRegKey.h"
+#include "platform/win32/Handles.h"
 #include "settings/StoredSettings.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ struct RawValue {
 
 // A value read straight from the registry, past the code under test.
 std::optional<RawValue> QueryRaw(const std::string& keyPath, const char* name) {
-    const TOwnedRegKey key = TOwnedRegKey::Open(HKEY_CURRENT_USER, keyPath.c_str(), KEY_READ);
+    const TOwnedRegKey key = OpenRegKey(HKEY_CURRENT_USER, keyPath.c_str(), KEY_READ);
     if (!key)
         return std::nullopt;
     RawValue value;
@@ -32,7 +32,7 @@ std::optional<RawValue> QueryRaw(const std::string& keyPath, const char* name) {
 }
 
 void PutRaw(const std::string& keyPath, const char* name, DWORD type, const std::string& data) {
-    const TOwnedRegKey key = TOwnedRegKey::Create(HKEY_CURRENT_USER, keyPath.c_str(), KEY_WRITE);
+    const TOwnedRegKey key = CreateRegKey(HKEY_CURRENT_USER, keyPath.c_str(), KEY_WRITE);
     ASSERT_TRUE(key);
     ASSERT_EQ(RegSetValueExA(key.Get(), name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
                              static_cast<DWORD>(data.size())),
@@ -40,7 +40,7 @@ void PutRaw(const std::string& keyPath, const char* name, DWORD type, const std:
 }
 
 bool KeyExists(const std::string& keyPath) {
-    return static_cast<bool>(TOwnedRegKey::Open(HKEY_CURRENT_USER, keyPath.c_str(), KEY_READ));
+    return static_cast<bool>(OpenRegKey(HKEY_CURRENT_USER, keyPath.c_str(), KEY_READ));
 }
 
 void ExpectStoredStrings(const std::string& key, const std::vector<TStoredText>& expected) {
@@ -53,31 +53,32 @@ void ExpectStoredStrings(const std::string& key, const std::vector<TStoredText>&
     }
 }
 
-// Each test has a key of its own below Software\Zon, removed afterwards with Zon itself when the
-// test made it.
+// HKEY_CURRENT_USER stands for a scratch key of the real one during each test, so every test
+// starts without settings and this user's own are never touched.
 class CurrentUserKeyStoreTest : public testing::Test {
 protected:
     void SetUp() override {
-        ZonExisted = KeyExists("Software\\Zon");
-        Product = "PorutenaTest-" + std::to_string(GetCurrentProcessId());
-        Key = "Software\\Zon\\" + Product;
-        ASSERT_FALSE(KeyExists(Key));
+        RegDeleteTreeA(HKEY_CURRENT_USER, Scratch.c_str());
+        ScratchKey = CreateRegKey(HKEY_CURRENT_USER, Scratch.c_str(), KEY_ALL_ACCESS);
+        ASSERT_TRUE(ScratchKey);
+        ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, ScratchKey.Get()), ERROR_SUCCESS);
     }
 
     void TearDown() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, Key.c_str());
-        if (!ZonExisted)
-            RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Zon");
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        ScratchKey = {};
+        RegDeleteTreeA(HKEY_CURRENT_USER, Scratch.c_str());
     }
 
     std::unique_ptr<TPorutenaRegistry> Load() {
         return TPorutenaRegistry::Create(Store, "Zon", Product);
     }
 
+    const std::string Scratch = "Software\\PorutenaTest-" + std::to_string(GetCurrentProcessId());
+    TOwnedRegKey ScratchKey;
     TCurrentUserKeyStore Store;
-    bool ZonExisted = false;
-    std::string Product;
-    std::string Key;
+    const std::string Product = "PorutenaTest";
+    const std::string Key = "Software\\Zon\\PorutenaTest";
 };
 
 TEST_F(CurrentUserKeyStoreTest, FirstRunCreatesTheKeyAndWritesTenStrings) {
@@ -198,11 +199,7 @@ TEST_F(CurrentUserKeyStoreTest, KeyThatCannotBeCreatedGivesDefaultsAndSavesNothi
     EXPECT_FALSE(KeyExists("Software\\Zon\\" + product));
 }
 
-// The program's own key, used only where this user has none yet, and removed afterwards.
-TEST(CurrentUserKeyStoreRealKey, ProgramKeyIsSoftwareZonPorutena) {
-    const bool zonExisted = KeyExists("Software\\Zon");
-    if (KeyExists("Software\\Zon\\Porutena"))
-        GTEST_SKIP() << "this user already has settings";
+TEST_F(CurrentUserKeyStoreTest, ProgramKeyIsSoftwareZonPorutena) {
     {
         TCurrentUserKeyStore store;
         auto registry = TPorutenaRegistry::Create(store);
@@ -210,10 +207,7 @@ TEST(CurrentUserKeyStoreRealKey, ProgramKeyIsSoftwareZonPorutena) {
         registry->Save();
     }
     ExpectStoredStrings("Software\\Zon\\Porutena", FirstRunTexts);
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Zon\\Porutena");
-    if (!zonExisted)
-        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Zon");
-    EXPECT_FALSE(KeyExists("Software\\Zon\\Porutena"));
+    EXPECT_TRUE(OpenRegKey(ScratchKey.Get(), "Software\\Zon\\Porutena", KEY_READ));
 }
 
 } // namespace

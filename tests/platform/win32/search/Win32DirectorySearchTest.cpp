@@ -183,7 +183,7 @@ TEST_F(Win32SearchTest, EverySearchIsClosed) {
     {
         WIN32_FIND_DATAA data;
         const TFindHandle open(FindFirstFileA((temp.Path() + "\\Open\\*").c_str(), &data));
-        ASSERT_TRUE(open.Valid());
+        ASSERT_TRUE(open);
         if (RemoveDirectoryA((temp.Path() + "\\Open").c_str()))
             GTEST_SKIP() << "an open search does not hold its directory on this system";
     }

@@ -1,5 +1,5 @@
-#include "platform/win32/DropBuilder.h"
 #include "platform/win32/DroppedFiles.h"
+#include "support/DropBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -149,21 +149,28 @@ TEST(OpenFileDialog, FailuresAreErrorsNotCancels) {
 
 namespace real {
 
-// Drives the system's dialog from a thread of its own: once this process shows a dialog,
-// `act` runs on it. Gives up after a minute, so a dialog that never came cannot hang.
+// Drives the system's dialog from a thread of its own: once a dialog of this process shows a
+// name in its name box, it has filled its controls and `act` runs on it. After half a minute
+// without that the test fails, and a dialog on screen is cancelled so Execute returns.
 class TDialogDriver {
 public:
     explicit TDialogDriver(std::function<void(HWND)> act)
         : FThread([act = std::move(act)] {
-              const ULONGLONG end = GetTickCount64() + 60000;
+              const ULONGLONG end = GetTickCount64() + 30000;
+              HWND dialog = nullptr;
               while (GetTickCount64() < end) {
-                  if (const HWND dialog = FindOwnDialog()) {
-                      Sleep(200); // let it finish filling its controls
+                  dialog = FindOwnDialog();
+                  char name[MAX_PATH] = {};
+                  if (dialog && GetDlgItemTextA(dialog, cmb13, name, sizeof name) > 0) {
                       act(dialog);
                       return;
                   }
                   Sleep(50);
               }
+              ADD_FAILURE() << (dialog ? "the dialog showed no name" : "no dialog came")
+                            << " within 30 s";
+              if (dialog)
+                  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
           }) {}
     ~TDialogDriver() { FThread.join(); }
 

@@ -3,11 +3,11 @@
 #include "TestSupport.h"
 
 #include "core/StandardLibrary.h"
-#include "platform/win32/DropBuilder.h"
 #include "platform/win32/DroppedFiles.h"
 #include "platform/win32/OpenFileDialog.h"
 #include "platform/win32/Win32DirectorySearch.h"
 #include "platform/win32/WideText.h"
+#include "support/DropBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 // Drops of files made in memory, as the shell makes them, for tests and benchmarks.
-#include "platform/win32/GlobalMemory.h"
+#include "platform/win32/Handles.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,6 @@
-#include "platform/win32/DropBuilder.h"
+#include "support/DropBuilder.h"
 
+#include "platform/win32/ScopeGuards.h"
 #include "platform/win32/WideText.h"
 
 #include <shlobj.h>
@@ -24,8 +25,7 @@ std::basic_string<Char> NameList(const std::vector<std::basic_string<Char>>& nam
 }
 
 TGlobalMemory Build(const void* list, std::size_t bytes, bool wide) {
-    TGlobalMemory memory =
-        TGlobalMemory::Allocate(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + bytes);
+    TGlobalMemory memory = AllocateGlobal(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + bytes);
     TGlobalLock lock(memory.Get());
     if (!lock.Data())
         throw std::runtime_error("GlobalLock failed");
@@ -46,14 +46,14 @@ TGlobalMemory MakeHDrop(const std::vector<std::string>& names, TDropText text) {
         return MakeHDrop(wide);
     }
     if (names.empty())
-        return TGlobalMemory::Allocate(GMEM_MOVEABLE, 0);
+        return AllocateGlobal(GMEM_MOVEABLE, 0);
     const std::string list = NameList(names);
     return Build(list.data(), list.size(), false);
 }
 
 TGlobalMemory MakeHDrop(const std::vector<std::wstring>& names) {
     if (names.empty())
-        return TGlobalMemory::Allocate(GMEM_MOVEABLE, 0);
+        return AllocateGlobal(GMEM_MOVEABLE, 0);
     const std::wstring list = NameList(names);
     return Build(list.data(), list.size() * sizeof(wchar_t), true);
 }

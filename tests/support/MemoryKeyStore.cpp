@@ -1,4 +1,4 @@
-#include "platform/MemoryKeyStore.h"
+#include "support/MemoryKeyStore.h"
 
 #include <algorithm>
 
