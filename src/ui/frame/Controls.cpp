@@ -45,7 +45,7 @@ HWND CreateControl(TForm& form, const char* className, std::string_view text, DW
                                   form.App().Instance(), nullptr);
         CheckedHandle(control, "CreateWindowExA");
     }
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(form.App().Font()), FALSE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(form.Font()), FALSE);
     return control;
 }
 

@@ -130,7 +130,7 @@ HWND TForm::CreateControl(const char* className, std::string_view text, DWORD st
                                    bounds.x, bounds.y, bounds.width, bounds.height, FHandle,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(NewCommandId())),
                                    FApp.Instance(), nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FApp.Font()), FALSE);
     return control;
 }
 
@@ -140,7 +140,7 @@ HWND TForm::CreateUnicodeControl(const wchar_t* className, DWORD style, TBounds 
                                    bounds.width, bounds.height, FHandle,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(NewCommandId())),
                                    FApp.Instance(), nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FApp.Font()), FALSE);
     return control;
 }
 
