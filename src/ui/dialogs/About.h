@@ -19,8 +19,11 @@ public:
 
 protected:
     void CreateControls() override;
+    void FormDpiChanged(int oldDpi) override;
 
 private:
+    // The designed layout at the form's DPI.
+    void PlaceControls();
     TIcon FImage1Icon;
 };
 

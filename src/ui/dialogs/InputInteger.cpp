@@ -9,7 +9,8 @@ namespace porutena {
 
 namespace {
 
-constexpr int GlyphSize = 16;
+constexpr TGlyphIds OkGlyph{IDB_OK_GLYPH, IDB_OK_GLYPH_24, IDB_OK_GLYPH_32};
+constexpr TGlyphIds CancelGlyph{IDB_CANCEL_GLYPH, IDB_CANCEL_GLYPH_24, IDB_CANCEL_GLYPH_32};
 
 } // namespace
 
@@ -18,16 +19,31 @@ TIntegerDlg::TIntegerDlg(TApplication& app) : TForm(app, TFormKind::Dialog) {
 }
 
 void TIntegerDlg::CreateControls() {
-    Information.Create(*this, {8, 8, 0, 0}, "", SS_LEFTNOWORDWRAP | SS_NOPREFIX);
-    InputValue.Create(*this, {8, 24, 169, 20});
-    bbnOK.Create(*this, {8, 48, 81, 25},
+    Information.Create(*this, {}, "", SS_LEFTNOWORDWRAP | SS_NOPREFIX);
+    InputValue.Create(*this, {});
+    bbnOK.Create(*this, {},
                  {.caption = "&OK", .modalResult = mrOk, .isDefault = true, .onClick = [this] {
                       bbnOKClick();
                   }});
-    bbnOK.SetGlyph(LoadImageList(App().Instance(), IDB_OK_GLYPH, GlyphSize));
-    bbnCancel.Create(*this, {96, 48, 81, 25},
-                     {.caption = "ｷｬﾝｾﾙ(&C)", .modalResult = mrCancel, .cancel = true});
-    bbnCancel.SetGlyph(LoadImageList(App().Instance(), IDB_CANCEL_GLYPH, GlyphSize));
+    bbnCancel.Create(*this, {}, {.caption = "ｷｬﾝｾﾙ(&C)", .modalResult = mrCancel, .cancel = true});
+    PlaceControls();
+}
+
+void TIntegerDlg::FormDpiChanged(int /*oldDpi*/) {
+    PlaceControls();
+}
+
+void TIntegerDlg::PlaceControls() {
+    SetInformation(Information.Text());
+    InputValue.SetBounds(Scale({8, 24, 169, 20}));
+    bbnOK.SetBounds(Scale({8, 48, 81, 25}));
+    bbnCancel.SetBounds(Scale({96, 48, 81, 25}));
+    bbnOK.SetGlyph(Glyph(OkGlyph));
+    bbnCancel.SetGlyph(Glyph(CancelGlyph));
+}
+
+TImageList TIntegerDlg::Glyph(TGlyphIds ids) const {
+    return LoadImageList(App().Instance(), GlyphIdForDpi(ids, Dpi()), GlyphSizeForDpi(Dpi()));
 }
 
 void TIntegerDlg::FormCreate() {
@@ -38,11 +54,11 @@ void TIntegerDlg::SetInformation(std::string_view text) {
     Information.SetText(text);
     // A label as wide and high as its text, like the designer's auto-sized labels.
     const TWindowDC dc(Information.Handle());
-    const TSelectedObject font(dc.Get(), App().Font());
+    const TSelectedObject font(dc.Get(), Font());
     RECT r{0, 0, 0, 0};
     std::string copy(text.empty() ? " " : text);
     DrawTextA(dc.Get(), copy.c_str(), static_cast<int>(copy.size()), &r, DT_CALCRECT | DT_NOPREFIX);
-    Information.SetBounds({8, 8, r.right, r.bottom});
+    Information.SetBounds({Scale(8), Scale(8), r.right, r.bottom});
 }
 
 void TIntegerDlg::bbnOKClick() {

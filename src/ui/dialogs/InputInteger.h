@@ -32,8 +32,12 @@ public:
 protected:
     void CreateControls() override;
     void FormCreate() override;
+    void FormDpiChanged(int oldDpi) override;
 
 private:
+    // The designed layout at the form's DPI, with glyphs drawn for it.
+    void PlaceControls();
+    TImageList Glyph(TGlyphIds ids) const;
     void Refuse(const std::string& text);
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "platform/win32/LastError.h"
+#include "ui/frame/Dpi.h"
 #include "ui/frame/Form.h"
 #include "ui/frame/Splitter.h"
 
@@ -13,6 +14,15 @@ namespace {
 
 // Idle work (the hint under the mouse) also runs when the mouse leaves our windows.
 constexpr UINT IdleTimerMs = 250;
+
+LOGFONTA FormFont() {
+    LOGFONTA lf{};
+    lf.lfHeight = -12;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpynA(lf.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+    return lf;
+}
 
 } // namespace
 
@@ -34,11 +44,7 @@ TApplication::TApplication(HINSTANCE instance) : FInstance(instance) {
     wc.lpszClassName = SplitterClassName;
     CheckedHandle(RegisterClassExA(&wc), "RegisterClassExA");
 
-    LOGFONTA lf{};
-    lf.lfHeight = -12;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpynA(lf.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+    const LOGFONTA lf = FormFont();
     FFont.Reset(CheckedHandle(CreateFontIndirectA(&lf), "CreateFontIndirectA"));
 }
 
@@ -50,6 +56,29 @@ TApplication::~TApplication() {
 void TApplication::SetIcon(int resourceId) {
     FIcon = LoadIconResource(FInstance, resourceId, 32);
     FSmallIcon = LoadIconResource(FInstance, resourceId, 16);
+    FMiddleIcon = LoadIconResource(FInstance, resourceId, 24);
+}
+
+HICON TApplication::SmallIcon(int dpi) const {
+    switch (GlyphSizeForDpi(dpi)) {
+    case 16:
+        return FSmallIcon.Get();
+    case 24:
+        return FMiddleIcon.Get();
+    default:
+        return FIcon.Get();
+    }
+}
+
+HFONT TApplication::Font(int dpi) {
+    if (dpi == DesignDpi)
+        return FFont.Get();
+    auto& font = FScaledFonts[dpi];
+    if (!font) {
+        const LOGFONTA lf = FontForDpi(FormFont(), dpi);
+        font.Reset(CheckedHandle(CreateFontIndirectA(&lf), "CreateFontIndirectA"));
+    }
+    return font.Get();
 }
 
 void TApplication::Run() {

@@ -8,6 +8,7 @@
 
 #include <exception>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,12 +28,16 @@ public:
     HINSTANCE Instance() const { return FInstance; }
     const std::string& Title() const { return FTitle; }
     void SetTitle(std::string title) { FTitle = std::move(title); }
-    // Loads the 32 x 32 and 16 x 16 forms of an icon resource; forms created later show it.
+    // Loads the 32, 24 and 16 pixel forms of an icon resource; forms created later show it.
     void SetIcon(int resourceId);
     HICON Icon() const { return FIcon.Get(); }
     HICON SmallIcon() const { return FSmallIcon.Get(); }
+    // The small icon drawn nearest the size a title bar at `dpi` shows.
+    HICON SmallIcon(int dpi) const;
     // "ＭＳ Ｐゴシック", 12 pixels, Shift-JIS: the font of every form and control.
     HFONT Font() const { return FFont.Get(); }
+    // The same font made for `dpi` (the one above at 96), kept for the rest of the run.
+    HFONT Font(int dpi);
     TForm* MainForm() const { return FMainForm; }
 
     // Shows the main form and runs the message loop until it is destroyed.
@@ -89,7 +94,9 @@ private:
     std::string FTitle;
     TIcon FIcon;
     TIcon FSmallIcon;
+    TIcon FMiddleIcon; // the 24-pixel form, small at 120 to 167 DPI
     TFont FFont;
+    std::map<int, TFont> FScaledFonts;
     TForm* FMainForm = nullptr;
     std::vector<TForm*> FModalForms;
     bool FTerminated = false;

@@ -45,7 +45,7 @@ HWND CreateControl(TForm& form, const char* className, std::string_view text, DW
                                   form.App().Instance(), nullptr);
         CheckedHandle(control, "CreateWindowExA");
     }
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(form.App().Font()), FALSE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(form.Font()), FALSE);
     return control;
 }
 
@@ -144,7 +144,8 @@ void TButton::SetGlyph(TImageList glyph) {
     FGlyph = std::move(glyph);
     BUTTON_IMAGELIST list{};
     list.himl = FGlyph.Get();
-    list.margin = {4, 0, 0, 0};
+    const TForm* form = TForm::FromHandle(GetParent(FHandle));
+    list.margin = {form ? form->Scale(4) : 4, 0, 0, 0};
     list.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
     SendMessageA(FHandle, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
 }
@@ -198,9 +199,12 @@ void TStatusBar::AutoSize() {
         SendMessageA(FHandle, WM_SIZE, 0, 0);
         return;
     }
+    HWND parent = GetParent(FHandle);
+    const TForm* form = TForm::FromHandle(parent);
+    const int height = form ? form->Scale(FHeight) : FHeight;
     RECT client{};
-    GetClientRect(GetParent(FHandle), &client);
-    MoveWindow(FHandle, 0, client.bottom - FHeight, client.right, FHeight, TRUE);
+    GetClientRect(parent, &client);
+    MoveWindow(FHandle, 0, client.bottom - height, client.right, height, TRUE);
 }
 
 int TStatusBar::Height() const {

@@ -88,6 +88,7 @@ class TButton : public TWinControl {
 public:
     void Create(TForm& form, TBounds bounds, TButtonProps props);
     // A glyph left of the caption (the first image of the list); the button keeps the list.
+    // Set it again with glyphs made for a new DPI.
     void SetGlyph(TImageList glyph);
     HIMAGELIST Glyph() const { return FGlyph.Get(); }
 
@@ -101,7 +102,8 @@ public:
     void Create(TForm& form, TBounds bounds, std::string_view text, DWORD style = SS_LEFT);
 };
 
-// A sunken frame drawn by the form behind the controls it surrounds; not a window.
+// A sunken frame drawn by the form behind the controls it surrounds; not a window. Its
+// bounds are at 96 DPI: the form draws it at its own.
 class TBevel {
 public:
     void Create(TForm& form, TBounds bounds);
@@ -119,8 +121,8 @@ public:
     HICON Icon() const;
 };
 
-// Status bar with one simple text area along the bottom of the form, `height` high (0: as
-// high as its font needs).
+// Status bar with one simple text area along the bottom of the form, `height` high at 96 DPI
+// (0: as high as its font needs).
 class TStatusBar : public TWinControl {
 public:
     void Create(TForm& form, int height = 0);

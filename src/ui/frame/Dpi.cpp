@@ -1,16 +1,44 @@
 #include "ui/frame/Dpi.h"
 
+#include <algorithm>
+#include <climits>
 #include <memory>
 #include <type_traits>
 
 namespace porutena {
 
+namespace {
+
+// value * numerator / denominator, halves away from zero, held at the int range.
+int Rescale(int value, int numerator, int denominator) {
+    if (denominator <= 0)
+        return value;
+    const long long product = static_cast<long long>(value) * numerator;
+    const long long half = denominator / 2;
+    const long long result = (product < 0 ? product - half : product + half) / denominator;
+    return static_cast<int>(std::clamp<long long>(result, INT_MIN, INT_MAX));
+}
+
+// Calls of Windows 10 1607 and later; older systems and older Wine lack them, so they are
+// looked up rather than linked.
+template <class Proc> Proc* User32Proc(const char* name) {
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    FARPROC proc = user32 ? GetProcAddress(user32, name) : nullptr;
+    return proc ? reinterpret_cast<Proc*>(reinterpret_cast<void*>(proc)) : nullptr;
+}
+
+} // namespace
+
 int ScaleToDpi(int value, int dpi) {
-    return MulDiv(value, dpi, DesignDpi);
+    return Rescale(value, dpi, DesignDpi);
 }
 
 int ScaleFromDpi(int pixels, int dpi) {
-    return MulDiv(pixels, DesignDpi, dpi);
+    return Rescale(pixels, DesignDpi, dpi);
+}
+
+int ScaleBetweenDpi(int pixels, int fromDpi, int toDpi) {
+    return Rescale(pixels, toDpi, fromDpi);
 }
 
 int GlyphSizeForDpi(int dpi) {
@@ -21,23 +49,53 @@ int GlyphSizeForDpi(int dpi) {
 }
 
 int WindowDpi(HWND window) {
-    // GetDpiForWindow came with Windows 10 1607; older systems and older Wine lack it, so it is
-    // looked up rather than linked.
-    using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
-    if (HMODULE user32 = GetModuleHandleA("user32.dll")) {
-        if (FARPROC proc = GetProcAddress(user32, "GetDpiForWindow")) {
-            auto getDpiForWindow =
-                reinterpret_cast<GetDpiForWindowProc>(reinterpret_cast<void*>(proc));
-            if (UINT dpi = getDpiForWindow(window))
-                return static_cast<int>(dpi);
-        }
-    }
+    if (auto* getDpiForWindow = User32Proc<UINT WINAPI(HWND)>("GetDpiForWindow"))
+        if (UINT dpi = getDpiForWindow(window))
+            return static_cast<int>(dpi);
     struct TScreenRelease {
         void operator()(HDC dc) const { ReleaseDC(nullptr, dc); }
     };
     const std::unique_ptr<std::remove_pointer_t<HDC>, TScreenRelease> screen(GetDC(nullptr));
     const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
     return dpi > 0 ? dpi : DesignDpi;
+}
+
+int GlyphIdForDpi(TGlyphIds ids, int dpi) {
+    switch (GlyphSizeForDpi(dpi)) {
+    case 16:
+        return ids.size16;
+    case 24:
+        return ids.size24;
+    default:
+        return ids.size32;
+    }
+}
+
+LOGFONTA FontForDpi(LOGFONTA design, int dpi) {
+    design.lfHeight = ScaleToDpi(design.lfHeight, dpi);
+    design.lfWidth = ScaleToDpi(design.lfWidth, dpi);
+    return design;
+}
+
+RECT CentredWindowRect(HWND owner, int width, int height, DWORD style, DWORD exStyle, bool menu,
+                       int dpi) {
+    RECT r{0, 0, width, height};
+    using AdjustForDpi = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
+    if (auto* adjust = User32Proc<AdjustForDpi>("AdjustWindowRectExForDpi"))
+        adjust(&r, style, menu, exStyle, static_cast<UINT>(dpi));
+    else
+        AdjustWindowRectEx(&r, style, menu, exStyle);
+    // On the owner's monitor, so the window opens at the owner's DPI.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (GetMonitorInfoA(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor))
+        area = monitor.rcMonitor;
+    const int outerWidth = r.right - r.left;
+    const int outerHeight = r.bottom - r.top;
+    const int left = area.left + (area.right - area.left - outerWidth) / 2;
+    const int top = area.top + (area.bottom - area.top - outerHeight) / 2;
+    return {left, top, left + outerWidth, top + outerHeight};
 }
 
 } // namespace porutena

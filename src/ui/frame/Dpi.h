@@ -6,15 +6,34 @@ namespace porutena {
 
 inline constexpr int DesignDpi = 96;
 
-// A 96-DPI design value in pixels at `dpi`, rounded as MulDiv rounds (halves away from zero).
+// A 96-DPI design value in pixels at `dpi`, rounded as MulDiv rounds (halves away from zero)
+// but held at the int range where MulDiv would answer -1.
 int ScaleToDpi(int value, int dpi);
 // Pixels at `dpi` back in 96-DPI units: sizes are stored that way, so they open at the same
 // physical size on any display.
 int ScaleFromDpi(int pixels, int dpi);
+// Pixels at one DPI as pixels at another: what a display change does to sizes kept in pixels.
+int ScaleBetweenDpi(int pixels, int fromDpi, int toDpi);
 // The glyph size drawn for `dpi` (16, 24 or 32): the one nearest 16 pixels scaled, the larger
 // one midway.
 int GlyphSizeForDpi(int dpi);
 // The DPI `window` is shown at; the screen's where the system keeps no DPI per window.
 int WindowDpi(HWND window);
+
+// The resource ids of one picture drawn at 16, 24 and 32 pixels, and the one drawn for `dpi`.
+struct TGlyphIds {
+    int size16;
+    int size24;
+    int size32;
+};
+int GlyphIdForDpi(TGlyphIds ids, int dpi);
+
+// A font designed at 96 DPI, made for `dpi`.
+LOGFONTA FontForDpi(LOGFONTA design, int dpi);
+
+// The outer rectangle of a window of this style whose client area is `width` x `height`
+// pixels at `dpi`, centred on the monitor `owner` is on (the primary one without an owner).
+RECT CentredWindowRect(HWND owner, int width, int height, DWORD style, DWORD exStyle, bool menu,
+                       int dpi);
 
 } // namespace porutena

@@ -33,22 +33,26 @@ void TForm::Create(std::string_view caption, int width, int height) {
     std::string text(caption);
     HMENU menu = FMainMenu ? FMainMenu->Handle() : nullptr;
     if (FKind == TFormKind::Main) {
+        const int screenDpi = WindowDpi(nullptr);
+        FDpi = screenDpi;
         CreateWindowExA(0, FormClassName, text.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                        CW_USEDEFAULT, CW_USEDEFAULT, width, height, nullptr, menu, FApp.Instance(),
-                        this);
+                        CW_USEDEFAULT, CW_USEDEFAULT, Scale(width), Scale(height), nullptr, menu,
+                        FApp.Instance(), this);
+        // Placed on a monitor of another DPI than the screen's.
+        if (FHandle && FDpi != screenDpi)
+            SetWindowPos(FHandle, nullptr, 0, 0, Scale(width), Scale(height),
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
     DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | DS_MODALFRAME;
     DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-    RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, style, menu != nullptr, exStyle);
-    int outerWidth = r.right - r.left;
-    int outerHeight = r.bottom - r.top;
     HWND owner = FApp.DialogOwner();
-    CreateWindowExA(exStyle, FormClassName, text.c_str(), style,
-                    (GetSystemMetrics(SM_CXSCREEN) - outerWidth) / 2,
-                    (GetSystemMetrics(SM_CYSCREEN) - outerHeight) / 2, outerWidth, outerHeight,
-                    owner, menu, FApp.Instance(), this);
+    const TForm* ownerForm = FromHandle(owner);
+    FDpi = ownerForm ? ownerForm->Dpi() : WindowDpi(owner);
+    const RECT r = CentredWindowRect(owner, Scale(width), Scale(height), style, exStyle,
+                                     menu != nullptr, FDpi);
+    CreateWindowExA(exStyle, FormClassName, text.c_str(), style, r.left, r.top, r.right - r.left,
+                    r.bottom - r.top, owner, menu, FApp.Instance(), this);
 }
 
 void TForm::Destroy() {
@@ -142,12 +146,14 @@ HWND TForm::CreateUnicodeControl(const wchar_t* className, DWORD style, TBounds 
 
 void TForm::AddBevel(TBounds bounds) {
     FBevels.push_back(bounds);
-    RECT r{bounds.x, bounds.y, bounds.x + bounds.width, bounds.y + bounds.height};
+    const TBounds b = Scale(bounds);
+    RECT r{b.x, b.y, b.x + b.width, b.y + b.height};
     InvalidateRect(FHandle, &r, TRUE);
 }
 
 void TForm::PaintBevels(HDC dc) const {
-    for (const TBounds& b : FBevels) {
+    for (const TBounds& bevel : FBevels) {
+        const TBounds b = Scale(bevel);
         RECT r{b.x, b.y, b.x + b.width, b.y + b.height};
         DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
     }
@@ -258,11 +264,7 @@ bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
     switch (message) {
     case WM_CREATE:
         FApp.FormCreated(*this);
-        if (FApp.Icon())
-            SendMessageA(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FApp.Icon()));
-        if (FApp.SmallIcon())
-            SendMessageA(FHandle, WM_SETICON, ICON_SMALL,
-                         reinterpret_cast<LPARAM>(FApp.SmallIcon()));
+        AdoptDpi();
         FApp.Guard([&] { CreateControls(); });
         FApp.Guard([&] { FormCreate(); });
         result = 0;
@@ -310,6 +312,10 @@ bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
         PaintBevels(dc);
         return true;
     }
+    case WM_DPICHANGED:
+        DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        result = 0;
+        return true;
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) {
             for (TToolBar* toolBar : FToolBars)

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/frame/Action.h"
+#include "ui/frame/Dpi.h"
 
 namespace porutena {
 
@@ -32,8 +33,9 @@ struct TBounds {
 };
 
 // Main: sizeable window, outer size given, placed by the system.
-// Dialog: fixed dialog frame, client size given, centred on the screen, owned by the
-// application's main form, shown with ShowModal.
+// Dialog: fixed dialog frame, client size given, centred on its owner's monitor at the
+// owner's DPI, owned by the application's main form, shown with ShowModal.
+// Sizes are given at 96 DPI and scaled to the DPI the form is shown at.
 enum class TFormKind { Main, Dialog };
 
 class TForm {
@@ -78,6 +80,13 @@ public:
     // refuse.
     void Close();
 
+    // The DPI the form is shown at; a 96-DPI design value or bounds at that DPI; the form font
+    // made for it, which the form's controls get.
+    int Dpi() const { return FDpi; }
+    int Scale(int value) const { return ScaleToDpi(value, FDpi); }
+    TBounds Scale(TBounds bounds) const;
+    HFONT Font() const;
+
     // Shows the form modally with its owner disabled; returns the modal result.
     int ShowModal();
     int ModalResult() const { return FModalResult; }
@@ -90,7 +99,8 @@ public:
     // the same way on every system, where an ANSI one may count bytes or characters.
     HWND CreateUnicodeControl(const wchar_t* className, DWORD style, TBounds bounds,
                               DWORD exStyle = 0);
-    // A sunken frame the form draws on its own surface, under its controls.
+    // A sunken frame the form draws on its own surface, under its controls; `bounds` at 96
+    // DPI, drawn at the form's.
     void AddBevel(TBounds bounds);
     // A command id unique in this form (menu items, toolbar buttons, controls).
     int NewCommandId() { return FNextCommand++; }
@@ -132,6 +142,10 @@ protected:
     // The client area changed size (also once while the window is created): lay out here,
     // calling AutoSize of the toolbar and status bar first.
     virtual void FormResize() {}
+    // The form moved to a display of another DPI and its controls have the font made for it:
+    // make the glyphs for the new DPI and rescale what is kept in pixels here. Then the window
+    // takes the size the system suggests and FormResize runs.
+    virtual void FormDpiChanged(int /*oldDpi*/) {}
     // A context menu request on `control` at a screen point ((-1, -1) from the keyboard);
     // change `pos` to move the menu, return true to suppress it.
     virtual bool ContextPopup(HWND /*control*/, POINT& /*pos*/) { return false; }
@@ -152,6 +166,9 @@ private:
     void CloseRequest();
     void FocusFirstControl();
     void PaintBevels(HDC dc) const;
+    // At WM_CREATE: the main form takes its window's DPI; the icons for the form's DPI.
+    void AdoptDpi();
+    void DpiChanged(int dpi, const RECT& suggested);
     static LRESULT CALLBACK PopupOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR id, DWORD_PTR form);
 
@@ -163,6 +180,7 @@ private:
     TApplication& FApp;
     TFormKind FKind;
     HWND FHandle = nullptr;
+    int FDpi = DesignDpi;
     HWND FSavedFocus = nullptr;
     int FNextCommand = 100; // above IDOK, IDCANCEL and the other dialog ids
     int FModalResult = mrNone;

@@ -75,9 +75,17 @@
 // click handler may SetModalResult(mrNone) to keep the dialog open. Message boxes and beeps
 // go through app.MessageBoxes() (ShowErrorMessage for the program's error box), which a
 // test replaces with app.SetMessageBoxes(&recorder).
+//
+// Display scale: the sizes given to Create, to the toolbar, status bar and splitter and to
+// bevels are at 96 DPI, shown at the form's Dpi(); controls' bounds are pixels, so a form lays
+// out with Scale(value) and Scale(bounds). Glyphs are drawn at 16, 24 and 32 pixels and taken
+// with GlyphIdForDpi and GlyphSizeForDpi. When the form moves to a display of another DPI, its
+// controls get the font made for it, FormDpiChanged makes new glyphs and rescales what the
+// form keeps in pixels, and FormResize lays it out again.
 #include "ui/frame/Action.h"
 #include "ui/frame/Application.h"
 #include "ui/frame/Controls.h"
+#include "ui/frame/Dpi.h"
 #include "ui/frame/Form.h"
 #include "ui/frame/Images.h"
 #include "ui/frame/ListView.h"

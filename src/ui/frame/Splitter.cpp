@@ -37,8 +37,10 @@ bool TSplitter::Message(UINT message, LPARAM lParam) {
             return false;
         ClientToScreen(FHandle, &at);
         if (OnMoved) {
-            int height = FStartHeight + at.y - FStartY;
-            OnMoved(height < FMinSize ? FMinSize : height);
+            const TForm* form = TForm::FromHandle(GetParent(FHandle));
+            const int least = form ? form->Scale(FMinSize) : FMinSize;
+            const int height = FStartHeight + at.y - FStartY;
+            OnMoved(height < least ? least : height);
         }
         return true;
     case WM_LBUTTONUP:

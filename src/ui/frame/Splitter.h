@@ -10,7 +10,7 @@ inline constexpr const char* SplitterClassName = "PorutenaSplitter";
 
 class TSplitter : public TWinControl {
 public:
-    // `resized` is the control above; a drag never makes it lower than `minSize`.
+    // `resized` is the control above; a drag never makes it lower than `minSize` (at 96 DPI).
     void Create(TForm& form, TBounds bounds, TWinControl& resized, int minSize = 1);
     // The window procedure of the splitter class.
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

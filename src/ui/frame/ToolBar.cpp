@@ -53,15 +53,42 @@ TToolBar::~TToolBar() {
 void TToolBar::Create(HIMAGELIST images, HIMAGELIST disabledImages, int height, int indent) {
     assert(!FHandle);
     FHeight = height;
+    FIndent = indent;
     DWORD style = WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP;
     // A fixed height means the form places it; otherwise it sizes itself to its buttons.
     if (height > 0)
         style |= CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
     FHandle = CreateControl(FForm, TOOLBARCLASSNAMEA, "", style, {});
     SendMessageA(FHandle, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SetImages(images, disabledImages);
+}
+
+void TToolBar::SetImages(HIMAGELIST images, HIMAGELIST disabledImages) {
     SendMessageA(FHandle, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     SendMessageA(FHandle, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledImages));
-    SendMessageA(FHandle, TB_SETINDENT, static_cast<WPARAM>(indent), 0);
+    ApplyScale();
+}
+
+void TToolBar::ApplyScale() {
+    // The control's own button size for 16-pixel glyphs, which larger glyphs would not scale.
+    constexpr int ButtonWidth = 23;
+    constexpr int ButtonHeight = 22;
+    SendMessageA(FHandle, TB_SETINDENT, static_cast<WPARAM>(FForm.Scale(FIndent)), 0);
+    SendMessageA(FHandle, TB_SETBUTTONSIZE, 0,
+                 MAKELPARAM(FForm.Scale(ButtonWidth), FForm.Scale(ButtonHeight)));
+    // A separator's width is fixed when it is added; its designed one is kept in its data.
+    const auto count = static_cast<int>(SendMessageA(FHandle, TB_BUTTONCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        TBBUTTON tb{};
+        SendMessageA(FHandle, TB_GETBUTTON, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&tb));
+        if (!(tb.fsStyle & BTNS_SEP) || tb.iBitmap == FForm.Scale(static_cast<int>(tb.dwData)))
+            continue;
+        tb.iBitmap = FForm.Scale(static_cast<int>(tb.dwData));
+        SendMessageA(FHandle, TB_DELETEBUTTON, static_cast<WPARAM>(index), 0);
+        SendMessageA(FHandle, TB_INSERTBUTTONA, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&tb));
+    }
     AutoSize();
 }
 
@@ -84,8 +111,9 @@ TToolButton& TToolBar::AddButton(TToolButtonProps props) {
 void TToolBar::AddSeparator(int width) {
     assert(FHandle);
     TBBUTTON tb{};
-    tb.iBitmap = width;
+    tb.iBitmap = FForm.Scale(width);
     tb.fsStyle = BTNS_SEP;
+    tb.dwData = static_cast<DWORD_PTR>(width);
     SendMessageA(FHandle, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&tb));
 }
 
@@ -115,7 +143,7 @@ void TToolBar::AutoSize() {
     }
     RECT client{};
     GetClientRect(GetParent(FHandle), &client);
-    MoveWindow(FHandle, 0, 0, client.right, FHeight, TRUE);
+    MoveWindow(FHandle, 0, 0, client.right, FForm.Scale(FHeight), TRUE);
 }
 
 int TToolBar::Height() const {

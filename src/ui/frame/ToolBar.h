@@ -67,8 +67,11 @@ public:
 
     // Creates the window along the top of the form, `height` high (0: as high as its
     // buttons), the first button indented by `indent`. The image lists stay the caller's
-    // and must outlive the toolbar.
+    // and must outlive the toolbar. Sizes here are at 96 DPI, shown at the form's.
     void Create(HIMAGELIST images, HIMAGELIST disabledImages, int height = 0, int indent = 4);
+    // Glyphs made for the form's DPI after it changed (the caller's, as at Create); the bar's
+    // sizes follow the DPI.
+    void SetImages(HIMAGELIST images, HIMAGELIST disabledImages);
     // On binding the button keeps its own hint, glyph, disabled and pressed state, and takes
     // the action's where it has none (enabled only where enabled, pressed where raised).
     TToolButton& AddButton(TToolButtonProps props);
@@ -93,10 +96,13 @@ public:
 private:
     friend class TToolButton;
     void Sync(const TToolButton& button);
+    // Indent, button size and separator widths at the form's DPI.
+    void ApplyScale();
 
     TForm& FForm;
     HWND FHandle = nullptr;
     int FHeight = 0;
+    int FIndent = 0;
     std::vector<std::unique_ptr<TToolButton>> FButtons;
     std::wstring FWideTip;
 };

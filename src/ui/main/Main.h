@@ -17,7 +17,7 @@
 
 namespace porutena {
 
-// The designed sizes of the window and its parts, in pixels.
+// The designed sizes of the window and its parts, in pixels at 96 DPI.
 namespace MainLayout {
 inline constexpr int FormWidth = 569;
 inline constexpr int FormHeight = 293;
@@ -88,7 +88,7 @@ private:
     TStringList FFileList;
     TStringList FOldList;
     bool FFirstActivate = false;
-    int FOldListHeight = MainLayout::OldListHeight;
+    int FOldListHeight = 0; // pixels at the window's DPI, set with the controls
     std::unique_ptr<TShell> FShell;
     std::unique_ptr<TClipboard> FClipboard;
 
@@ -238,6 +238,7 @@ protected:
     bool FormCloseQuery() override;
     void FormDestroy() override;
     void FormResize() override;
+    void FormDpiChanged(int oldDpi) override;
     bool ContextPopup(HWND control, POINT& pos) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
@@ -247,11 +248,15 @@ private:
     void DesignDialogs();
     void CreateToolBar();
     void CreateLists();
+    // A glyph strip drawn for the window's DPI.
+    TImageList Glyphs(TGlyphIds ids) const;
     void ChooseView(TMenuItem& item, TToolButton* button);
     void ChooseSeparator(TAction& action);
     // Shows or hides a bar along an edge, changing the client height so the lists keep theirs.
     void ToggleBar(TMenuItem& item, HWND bar, int height);
     void ApplyColumnWidth(TListView& view, std::int32_t stored, bool& rangeError);
+    // The column's width at 96 DPI, or its automatic-width code.
+    std::int32_t StoredColumnWidth(const TListView& view) const;
     void ResizeOldList(int height);
     bool ListContextPopup(TListView& list, POINT& pos);
 };

@@ -1,4 +1,5 @@
-// The window's controls as designed, and where they lie as the window changes size.
+// The window's controls as designed, and where they lie as the window changes size or moves to
+// a display of another DPI.
 #include "ui/main/Main.h"
 
 #include "resource.h"
@@ -7,11 +8,20 @@
 
 namespace porutena {
 
+namespace {
+
+constexpr TGlyphIds ToolBarGlyphs{IDB_TOOLBAR, IDB_TOOLBAR_24, IDB_TOOLBAR_32};
+constexpr TGlyphIds DisabledGlyphs{IDB_TOOLBAR_DISABLED, IDB_TOOLBAR_DISABLED_24,
+                                   IDB_TOOLBAR_DISABLED_32};
+
+} // namespace
+
 bool TfrmMain::ShownByItself(HWND control) {
     return (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void TfrmMain::CreateControls() {
+    FOldListHeight = Scale(MainLayout::OldListHeight);
     CreateToolBar();
     CreateLists();
     edtFileName.Create(*this, {});
@@ -25,8 +35,8 @@ void TfrmMain::CreateControls() {
 }
 
 void TfrmMain::CreateToolBar() {
-    imlToolBar = LoadImageList(App().Instance(), IDB_TOOLBAR, 16);
-    imlToolBar2 = LoadImageList(App().Instance(), IDB_TOOLBAR_DISABLED, 16);
+    imlToolBar = Glyphs(ToolBarGlyphs);
+    imlToolBar2 = Glyphs(DisabledGlyphs);
     tbrTool.Create(imlToolBar.Get(), imlToolBar2.Get(), MainLayout::ToolBarHeight,
                    MainLayout::ToolBarIndent);
     using enum TToolButtonStyle;
@@ -50,7 +60,7 @@ void TfrmMain::CreateToolBar() {
 void TfrmMain::CreateLists() {
     // Created in tab order: the old list first.
     lsvOldFile.Create(*this, {});
-    lsvOldFile.AddColumn("旧リスト", MainLayout::ColumnWidth);
+    lsvOldFile.AddColumn("旧リスト", Scale(MainLayout::ColumnWidth));
     lsvOldFile.OnSelectItem = [this](int row, bool selected) {
         lsvOldFileSelectItem(row, selected);
     };
@@ -61,7 +71,7 @@ void TfrmMain::CreateLists() {
     Splitter1.OnMoved = [this](int height) { ResizeOldList(height); };
 
     lsvFileList.Create(*this, {});
-    lsvFileList.AddColumn("ファイル名", MainLayout::ColumnWidth);
+    lsvFileList.AddColumn("ファイル名", Scale(MainLayout::ColumnWidth));
     lsvFileList.OnSelectItem = [this](int row, bool selected) {
         lsvFileListSelectItem(row, selected);
     };
@@ -69,14 +79,19 @@ void TfrmMain::CreateLists() {
     SetPopupMenu(lsvFileList.Handle(), &ppmMain);
 }
 
+TImageList TfrmMain::Glyphs(TGlyphIds ids) const {
+    return LoadImageList(App().Instance(), GlyphIdForDpi(ids, Dpi()), GlyphSizeForDpi(Dpi()));
+}
+
 TBounds TfrmMain::Panel2() const {
     using namespace MainLayout;
-    const int bottom = ClientHeight() - (ShownByItself(stbStatus.Handle()) ? StatusBarHeight : 0);
-    return {0, bottom - BottomPanelHeight, ClientWidth(), BottomPanelHeight};
+    const int status = ShownByItself(stbStatus.Handle()) ? Scale(StatusBarHeight) : 0;
+    const int height = Scale(BottomPanelHeight);
+    return {0, ClientHeight() - status - height, ClientWidth(), height};
 }
 
 TBounds TfrmMain::Panel1() const {
-    const int top = ShownByItself(tbrTool.Handle()) ? MainLayout::ToolBarHeight : 0;
+    const int top = ShownByItself(tbrTool.Handle()) ? Scale(MainLayout::ToolBarHeight) : 0;
     return {0, top, ClientWidth(), std::max(0, Panel2().y - top)};
 }
 
@@ -89,22 +104,40 @@ void TfrmMain::FormResize() {
     stbStatus.AutoSize();
 
     const TBounds bottom = Panel2();
-    edtFileName.SetBounds({0, bottom.y + EditTop, width, EditHeight});
+    edtFileName.SetBounds({0, bottom.y + Scale(EditTop), width, Scale(EditHeight)});
 
     // The old list keeps its height; the current list takes what is left.
     const TBounds lists = Panel1();
+    const int splitter = Scale(SplitterHeight);
     lsvOldFile.SetBounds({0, lists.y, width, FOldListHeight});
-    Splitter1.SetBounds({0, lists.y + FOldListHeight, width, SplitterHeight});
-    const int rest = lists.height - FOldListHeight - SplitterHeight;
-    lsvFileList.SetBounds({0, lists.y + FOldListHeight + SplitterHeight, width, std::max(0, rest)});
+    Splitter1.SetBounds({0, lists.y + FOldListHeight, width, splitter});
+    const int rest = lists.height - FOldListHeight - splitter;
+    lsvFileList.SetBounds({0, lists.y + FOldListHeight + splitter, width, std::max(0, rest)});
 }
 
 void TfrmMain::ResizeOldList(int height) {
     using namespace MainLayout;
     // Neither list becomes lower than the splitter's minimum.
-    const int most = Panel1().height - SplitterHeight - SplitterMinSize;
-    FOldListHeight = std::clamp(height, SplitterMinSize, std::max(SplitterMinSize, most));
+    const int least = Scale(SplitterMinSize);
+    const int most = Panel1().height - Scale(SplitterHeight) - least;
+    FOldListHeight = std::clamp(height, least, std::max(least, most));
     FormResize();
+}
+
+void TfrmMain::FormDpiChanged(int oldDpi) {
+    // The bar lets go of the old glyphs before they are freed.
+    TImageList images = Glyphs(ToolBarGlyphs);
+    TImageList disabled = Glyphs(DisabledGlyphs);
+    tbrTool.SetImages(images.Get(), disabled.Get());
+    imlToolBar = std::move(images);
+    imlToolBar2 = std::move(disabled);
+
+    FOldListHeight = ScaleBetweenDpi(FOldListHeight, oldDpi, Dpi());
+    for (TListView* list : {&lsvOldFile, &lsvFileList}) {
+        // An automatic width is asked for again, measured in the new font.
+        const int width = list->ColumnWidth(0);
+        list->SetColumnWidth(0, width < 0 ? width : ScaleBetweenDpi(width, oldDpi, Dpi()));
+    }
 }
 
 } // namespace porutena

@@ -19,10 +19,11 @@ void TfrmMain::ApplySettings() {
         mnuStatusBarClick();
     if (!registry.ShowToolBar)
         mnuToolBarClick();
+    // Stored sizes are at 96 DPI, so they open at the same physical size on any display.
     if (registry.Height != 0)
-        SetHeight(registry.Height);
+        SetHeight(Scale(registry.Height));
     if (registry.Width != 0)
-        SetWidth(registry.Width);
+        SetWidth(Scale(registry.Width));
 
     // A width out of range is reported once everything else is applied, and its column
     // is fitted to the window meanwhile.
@@ -58,17 +59,26 @@ void TfrmMain::ApplyColumnWidth(TListView& view, std::int32_t stored, bool& rang
         rangeError = true;
         stored = 0;
     }
-    view.SetColumnWidth(0, stored != 0 ? stored : ClientWidth() - MainLayout::ColumnFitMargin);
+    // The two automatic-width codes are no sizes.
+    if (stored > 0)
+        stored = Scale(stored);
+    view.SetColumnWidth(0,
+                        stored != 0 ? stored : ClientWidth() - Scale(MainLayout::ColumnFitMargin));
+}
+
+std::int32_t TfrmMain::StoredColumnWidth(const TListView& view) const {
+    const int width = view.ColumnWidth(0);
+    return width < 0 ? width : ScaleFromDpi(width, Dpi());
 }
 
 void TfrmMain::StoreSettings() {
     TPorutenaRegistry& registry = *FRegistry;
     registry.ShowStatusBar = ShownByItself(stbStatus.Handle());
     registry.ShowToolBar = ShownByItself(tbrTool.Handle());
-    registry.Height = Height();
-    registry.Width = Width();
-    registry.HeaderFName = lsvFileList.ColumnWidth(0);
-    registry.HeaderOlist = lsvOldFile.ColumnWidth(0);
+    registry.Height = ScaleFromDpi(Height(), Dpi());
+    registry.Width = ScaleFromDpi(Width(), Dpi());
+    registry.HeaderFName = StoredColumnWidth(lsvFileList);
+    registry.HeaderOlist = StoredColumnWidth(lsvOldFile);
     registry.FileViewStyle =
         mnuFullPath.Checked() ? TFileViewStyle::fvsFullPath : TFileViewStyle::fvsFileOnly;
     registry.FileViewLength =

@@ -3,6 +3,8 @@
 #include "TestWindow.h"
 #include "ui/frame/Dpi.h"
 
+#include <climits>
+
 namespace porutena::test {
 namespace {
 
@@ -220,6 +222,8 @@ TEST_F(ControlsTest, DesignValuesAndGlyphsFollowTheDpi) {
         EXPECT_EQ(ScaleToDpi(30, c.dpi), c.bar);
         EXPECT_EQ(ScaleToDpi(25, c.dpi), c.button); // 37.5 at 144: halves round up
         EXPECT_EQ(ScaleToDpi(-12, c.dpi), c.font);
+        // Held at the int range, where MulDiv would answer -1, an automatic column width.
+        EXPECT_EQ(ScaleToDpi(INT_MAX, c.dpi), INT_MAX);
         // A size stored from this display reads back as the design value it was made from.
         for (int value : {569, 30, 25, 7, 1})
             EXPECT_EQ(ScaleFromDpi(ScaleToDpi(value, c.dpi), c.dpi), value);
