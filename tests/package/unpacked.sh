@@ -48,14 +48,14 @@ for attempt in 1 2 3; do
   timeout 5 xdotool windowfocus --sync "$wid" 2>/dev/null || true
   xdotool key --clearmodifiers ctrl+a
   for _ in $(seq 1 25); do
-    got=$(xclip -o -selection clipboard 2>/dev/null; echo .)
+    got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null; echo .)
     got=${got%.}
     [ "$got" = "$expected" ] && break 2
     sleep 0.2
   done
 done
 
-wine taskkill /im porutena.exe >/dev/null 2>&1 || true
+timeout 30 wine taskkill /im porutena.exe >/dev/null 2>&1 || true
 for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && { echo "FAIL: the program did not close"; exit 1; }
 rc=0

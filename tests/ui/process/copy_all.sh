@@ -38,19 +38,19 @@ done
 # A press before the window takes keys is lost, so it is pressed again until the clipboard
 # holds the names, for at most half a minute.
 got=
-for _ in $(seq 1 30); do
+for ((deadline = SECONDS + 30; SECONDS < deadline; )); do
   timeout 5 xdotool windowfocus --sync "$wid" 2>/dev/null || true
   xdotool key --clearmodifiers ctrl+a
   for _ in $(seq 1 5); do
     # The mark keeps the trailing line end from being cut off.
-    got=$(xclip -o -selection clipboard 2>/dev/null; echo .)
+    got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null; echo .)
     got=${got%.}
     [ "$got" = "$expected" ] && break 2
     sleep 0.2
   done
 done
 
-wine taskkill /im porutena.exe >/dev/null 2>&1 || true
+timeout 30 wine taskkill /im porutena.exe >/dev/null 2>&1 || true
 for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && { echo "FAIL: the program did not close"; exit 1; }
 pid=

@@ -26,10 +26,10 @@ for ((deadline = SECONDS + 60; SECONDS < deadline; )); do
     xdotool key --clearmodifiers ctrl+a
   fi
   sleep 0.3
-  got=$(xclip -o -selection clipboard 2>/dev/null || true)
+  got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
   [ "$got" = "$expected" ] && break
 done
-wine taskkill /im porutena.exe >/dev/null 2>&1 || true
+timeout 30 wine taskkill /im porutena.exe >/dev/null 2>&1 || true
 
 [ -n "$wid" ] || { echo "FAIL: no window titled ぽるてな"; exit 1; }
 [ "$got" = "$expected" ] || { printf 'FAIL: the clipboard holds\n%s\nnot\n%s\n' "$got" "$expected"; exit 1; }
