@@ -13,8 +13,6 @@ namespace porutena {
 
 namespace {
 
-constexpr const char* ControlProp = "PorutenaControl";
-
 // The byte offset into the narrow text of a UTF-16 offset into the same text, and back.
 int ByteOffset(std::wstring_view text, DWORD units) {
     return static_cast<int>(Narrow(text.substr(0, units)).size());
@@ -51,17 +49,13 @@ HWND CreateControl(TForm& form, const char* className, std::string_view text, DW
 
 TWinControl::~TWinControl() {
     if (FHandle && IsWindow(FHandle))
-        RemovePropA(FHandle, ControlProp);
+        Unbind(FHandle);
 }
 
 void TWinControl::Attach(HWND handle) {
     assert(!FHandle && handle);
     FHandle = handle;
-    SetPropA(handle, ControlProp, this);
-}
-
-TWinControl* TWinControl::FromHandle(HWND window) {
-    return window ? static_cast<TWinControl*>(GetPropA(window, ControlProp)) : nullptr;
+    Bind(handle);
 }
 
 std::string TWinControl::Text() const {
@@ -120,7 +114,7 @@ void TEdit::SetPasswordChar(char c) {
     InvalidateRect(FHandle, nullptr, TRUE);
 }
 
-bool TEdit::HandleCommand(int code) {
+bool TEdit::HandleCommand(int /*id*/, int code) {
     if (code == EN_CHANGE && OnChange) {
         OnChange();
         return true;
@@ -135,8 +129,27 @@ bool TEdit::HandleCommand(int code) {
 void TButton::Create(TForm& form, TBounds bounds, TButtonProps props) {
     DWORD style = WS_VISIBLE | WS_TABSTOP | (props.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     Attach(CreateControl(form, "BUTTON", props.caption, style, bounds));
-    form.RegisterButton(FHandle, props.modalResult, props.isDefault, props.cancel,
-                        std::move(props.onClick));
+    FForm = &form;
+    FModalResult = props.modalResult;
+    FOnClick = std::move(props.onClick);
+    if (props.isDefault)
+        form.SetDefaultButton(FHandle);
+    if (props.cancel)
+        form.SetCancelButton(FHandle);
+}
+
+void TButton::Click() {
+    if (FModalResult != mrNone)
+        FForm->SetModalResult(FModalResult);
+    if (FOnClick)
+        FOnClick();
+}
+
+bool TButton::HandleCommand(int /*id*/, int code) {
+    if (code != BN_CLICKED)
+        return false;
+    Click();
+    return true;
 }
 
 void TButton::SetGlyph(TImageList glyph) {

@@ -1,6 +1,6 @@
 #pragma once
 // Thin wrappers over child controls. Each borrows its HWND (the form's window destroys it)
-// and is found again from the HWND, so the form hands it the notifications of its control.
+// and is found again from the HWND, so the form hands it the notifications its control sends.
 #include "ui/frame/Form.h"
 #include "ui/frame/Images.h"
 
@@ -20,14 +20,9 @@ enum class TControlText { Ansi, Unicode };
 HWND CreateControl(TForm& form, const char* className, std::string_view text, DWORD style,
                    TBounds bounds, DWORD exStyle = 0, TControlText kind = TControlText::Ansi);
 
-class TWinControl {
+class TWinControl : public TWindowObject {
 public:
-    TWinControl() = default;
-    TWinControl(const TWinControl&) = delete;
-    TWinControl& operator=(const TWinControl&) = delete;
-
     HWND Handle() const { return FHandle; }
-    static TWinControl* FromHandle(HWND window);
 
     std::string Text() const;
     void SetText(std::string_view text);
@@ -45,12 +40,16 @@ public:
     std::function<void()> OnEnter;
 
 protected:
-    ~TWinControl();
+    ~TWinControl() override;
     // Takes the control's window: from now on the form routes its notifications here.
     void Attach(HWND handle);
-    // A WM_COMMAND notification code or a WM_NOTIFY of this control; true when handled.
-    virtual bool HandleCommand(int /*code*/) { return false; }
+    // A WM_COMMAND or WM_NOTIFY this control sent to the form; true when handled.
+    virtual bool HandleCommand(int /*id*/, int /*code*/) { return false; }
     virtual bool HandleNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+    // The form's client area changed size; FormResize runs after.
+    virtual void ParentResized() {}
+    // The hint for a screen point over the control when it has its own per point, else empty.
+    virtual std::string HintAt(POINT /*screen*/) { return {}; }
 
     HWND FHandle = nullptr;
 
@@ -72,7 +71,7 @@ public:
     std::function<void()> OnChange;
 
 protected:
-    bool HandleCommand(int code) override;
+    bool HandleCommand(int id, int code) override;
 };
 
 // Designed values of a push button; fields in this order for designated initializers.
@@ -84,15 +83,24 @@ struct TButtonProps {
     std::function<void()> onClick{};
 };
 
+// On a click `modalResult` (if not mrNone) becomes the form's result, then `onClick` runs.
+// The default button reacts to Enter, the cancel one to Esc.
 class TButton : public TWinControl {
 public:
     void Create(TForm& form, TBounds bounds, TButtonProps props);
+    void Click();
     // A glyph left of the caption (the first image of the list); the button keeps the list.
     // Set it again with glyphs made for a new DPI.
     void SetGlyph(TImageList glyph);
     HIMAGELIST Glyph() const { return FGlyph.Get(); }
 
+protected:
+    bool HandleCommand(int id, int code) override;
+
 private:
+    TForm* FForm = nullptr;
+    int FModalResult = mrNone;
+    std::function<void()> FOnClick;
     TImageList FGlyph;
 };
 

@@ -1,9 +1,10 @@
 #include "ui/frame/Form.h"
 
+#include "platform/win32/LastError.h"
 #include "ui/frame/Application.h"
 #include "ui/frame/Controls.h"
 #include "ui/frame/Menu.h"
-#include "ui/frame/ToolBar.h"
+#include "ui/frame/WindowText.h"
 
 #include <algorithm>
 
@@ -15,18 +16,11 @@ TForm::~TForm() {
     if (FHandle) {
         // The derived part is gone: no handler may run any more.
         HWND window = FHandle;
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        Unbind(window);
         FHandle = nullptr;
         FApp.FormDestroyed(*this, false);
         DestroyWindow(window);
     }
-}
-
-TForm* TForm::FromHandle(HWND window) {
-    if (!window ||
-        GetWindowLongPtrA(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&TForm::WindowProc))
-        return nullptr;
-    return reinterpret_cast<TForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 void TForm::Create(std::string_view caption, int width, int height) {
@@ -35,9 +29,11 @@ void TForm::Create(std::string_view caption, int width, int height) {
     if (FKind == TFormKind::Main) {
         const int screenDpi = WindowDpi(nullptr);
         FDpi = screenDpi;
-        CreateWindowExA(0, FormClassName, text.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                        CW_USEDEFAULT, CW_USEDEFAULT, Scale(width), Scale(height), nullptr, menu,
-                        FApp.Instance(), this);
+        CheckedHandle(CreateWindowExA(0, FormClassName, text.c_str(),
+                                      WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, Scale(width), Scale(height), nullptr, menu,
+                                      FApp.Instance(), this),
+                      "CreateWindowExA");
         // Placed on a monitor of another DPI than the screen's.
         if (FHandle && FDpi != screenDpi)
             SetWindowPos(FHandle, nullptr, 0, 0, Scale(width), Scale(height),
@@ -51,8 +47,10 @@ void TForm::Create(std::string_view caption, int width, int height) {
     FDpi = ownerForm ? ownerForm->Dpi() : WindowDpi(owner);
     const RECT r = CentredWindowRect(owner, Scale(width), Scale(height), style, exStyle,
                                      menu != nullptr, FDpi);
-    CreateWindowExA(exStyle, FormClassName, text.c_str(), style, r.left, r.top, r.right - r.left,
-                    r.bottom - r.top, owner, menu, FApp.Instance(), this);
+    CheckedHandle(CreateWindowExA(exStyle, FormClassName, text.c_str(), style, r.left, r.top,
+                                  r.right - r.left, r.bottom - r.top, owner, menu, FApp.Instance(),
+                                  this),
+                  "CreateWindowExA");
 }
 
 void TForm::Destroy() {
@@ -61,10 +59,7 @@ void TForm::Destroy() {
 }
 
 std::string TForm::Caption() const {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(FHandle)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextA(FHandle, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowText<char>(FHandle);
 }
 
 void TForm::SetCaption(std::string_view caption) {
@@ -124,26 +119,6 @@ void TForm::Close() {
     SendMessageA(FHandle, WM_CLOSE, 0, 0);
 }
 
-HWND TForm::CreateControl(const char* className, std::string_view text, DWORD style, TBounds bounds,
-                          DWORD exStyle) {
-    HWND control = CreateWindowExA(exStyle, className, std::string(text).c_str(), WS_CHILD | style,
-                                   bounds.x, bounds.y, bounds.width, bounds.height, FHandle,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(NewCommandId())),
-                                   FApp.Instance(), nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FApp.Font()), FALSE);
-    return control;
-}
-
-HWND TForm::CreateUnicodeControl(const wchar_t* className, DWORD style, TBounds bounds,
-                                 DWORD exStyle) {
-    HWND control = CreateWindowExW(exStyle, className, L"", WS_CHILD | style, bounds.x, bounds.y,
-                                   bounds.width, bounds.height, FHandle,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(NewCommandId())),
-                                   FApp.Instance(), nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FApp.Font()), FALSE);
-    return control;
-}
-
 void TForm::AddBevel(TBounds bounds) {
     FBevels.push_back(bounds);
     const TBounds b = Scale(bounds);
@@ -165,11 +140,9 @@ void TForm::SetHint(HWND control, std::string hint) {
 
 std::string TForm::HintAt(HWND control, POINT screen) const {
     for (HWND window = control; window; window = window == FHandle ? nullptr : GetParent(window)) {
-        for (TToolBar* toolBar : FToolBars)
-            if (toolBar->Handle() == window)
-                if (TToolButton* button = toolBar->ButtonAt(screen);
-                    button && !button->Hint().empty())
-                    return LongHint(button->Hint());
+        if (TWinControl* control = WrapperOf<TWinControl>(window))
+            if (std::string hint = control->HintAt(screen); !hint.empty())
+                return LongHint(hint);
         auto hint = FHints.find(window);
         if (hint != FHints.end() && !hint->second.empty())
             return LongHint(hint->second);
@@ -228,22 +201,14 @@ void TForm::Unregister(TMenu* menu) {
         FMainMenu = nullptr;
 }
 
-void TForm::Register(TToolBar* toolBar) {
-    FToolBars.push_back(toolBar);
-}
-
-void TForm::Unregister(TToolBar* toolBar) {
-    std::erase(FToolBars, toolBar);
-}
-
 LRESULT CALLBACK TForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     TForm* form;
     if (message == WM_NCCREATE) {
         form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         form->FHandle = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        form->Bind(window);
     } else {
-        form = reinterpret_cast<TForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        form = FromHandle(window);
     }
     if (!form)
         return DefWindowProcA(window, message, wParam, lParam);
@@ -251,7 +216,7 @@ LRESULT CALLBACK TForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
     bool handled = false;
     form->FApp.Guard([&] { handled = form->Dispatch(message, wParam, lParam, result); });
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        Unbind(window);
         form->FHandle = nullptr;
         form->FApp.FormDestroyed(*form, true);
     }
@@ -317,22 +282,16 @@ bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
         result = 0;
         return true;
     case WM_SIZE:
-        if (wParam != SIZE_MINIMIZED) {
-            for (TToolBar* toolBar : FToolBars)
-                toolBar->AutoSize();
-            FormResize();
-        }
+        if (wParam != SIZE_MINIMIZED)
+            Resized();
         return false;
     case WM_COMMAND:
         Command(wParam, lParam);
         return true;
     case WM_NOTIFY: {
         auto& header = *reinterpret_cast<NMHDR*>(lParam);
-        for (TToolBar* toolBar : FToolBars)
-            if (toolBar->HandleNotify(header))
-                return true;
-        if (TWinControl* control = TWinControl::FromHandle(header.hwndFrom);
-            control && control->HandleNotify(header, result))
+        if (TWinControl* sender = WrapperOf<TWinControl>(header.hwndFrom);
+            sender && sender->HandleNotify(header, result))
             return true;
         return OnNotify(header, result);
     }
@@ -366,20 +325,17 @@ void TForm::Command(WPARAM wParam, LPARAM lParam) {
             }
         return;
     }
-    for (TToolBar* toolBar : FToolBars)
-        if (toolBar->Handle() == control) {
-            if (TToolButton* button = toolBar->FindCommand(id))
-                button->Click();
-            return;
-        }
-    if (code == BN_CLICKED && FButtons.count(id)) {
-        ClickButton(id);
-        return;
-    }
-    if (TWinControl* wrapper = TWinControl::FromHandle(control);
-        wrapper && wrapper->HandleCommand(code))
+    if (TWinControl* sender = WrapperOf<TWinControl>(control);
+        sender && sender->HandleCommand(id, code))
         return;
     OnCommand(id, code, control);
+}
+
+void TForm::Resized() {
+    for (HWND child = GetWindow(FHandle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (TWinControl* control = WrapperOf<TWinControl>(child))
+            control->ParentResized();
+    FormResize();
 }
 
 void TForm::MenuSelect(WPARAM wParam, LPARAM lParam) {

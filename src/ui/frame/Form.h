@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -12,6 +11,7 @@
 
 #include "ui/frame/Action.h"
 #include "ui/frame/Dpi.h"
+#include "ui/frame/WindowObject.h"
 
 namespace porutena {
 
@@ -19,7 +19,6 @@ class TApplication;
 class TMenu;
 class TMainMenu;
 class TPopupMenu;
-class TToolBar;
 
 constexpr int mrNone = 0;
 constexpr int mrOk = IDOK;
@@ -38,14 +37,12 @@ struct TBounds {
 // Sizes are given at 96 DPI and scaled to the DPI the form is shown at.
 enum class TFormKind { Main, Dialog };
 
-class TForm {
+class TForm : public TWindowObject {
 public:
     TForm(TApplication& app, TFormKind kind);
     // Destroys a window still open without running the handlers any more: a form that
     // needs FormDestroy to run calls Destroy() first (the user's close does that too).
-    virtual ~TForm();
-    TForm(const TForm&) = delete;
-    TForm& operator=(const TForm&) = delete;
+    ~TForm() override;
 
     // Creates the window: CreateControls, then FormCreate. An error in either is shown and
     // the form is still created. The first form created is the application's main form.
@@ -53,7 +50,7 @@ public:
     void Destroy();
     HWND Handle() const { return FHandle; }
     TApplication& App() const { return FApp; }
-    static TForm* FromHandle(HWND window);
+    static TForm* FromHandle(HWND window) { return WrapperOf<TForm>(window); }
     // The window procedure of the form class: binds the object at WM_NCCREATE.
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -92,13 +89,6 @@ public:
     int ModalResult() const { return FModalResult; }
     void SetModalResult(int result) { FModalResult = result; }
 
-    // A child control with the form's font and a fresh id (WS_CHILD added to `style`).
-    HWND CreateControl(const char* className, std::string_view text, DWORD style, TBounds bounds,
-                       DWORD exStyle = 0);
-    // A child control kept as a Unicode window: its character positions count UTF-16 units
-    // the same way on every system, where an ANSI one may count bytes or characters.
-    HWND CreateUnicodeControl(const wchar_t* className, DWORD style, TBounds bounds,
-                              DWORD exStyle = 0);
     // A sunken frame the form draws on its own surface, under its controls; `bounds` at 96
     // DPI, drawn at the form's.
     void AddBevel(TBounds bounds);
@@ -113,12 +103,9 @@ public:
     // box has, no longer shows.
     void SetPopupMenu(HWND control, TPopupMenu* menu);
 
-    // A push button of this form: on a click, `modalResult` (if not mrNone) becomes the form's
-    // result, then `onClick` runs. The default one reacts to Enter, the cancel one to Esc.
-    void RegisterButton(HWND button, int modalResult, bool isDefault, bool isCancel,
-                        std::function<void()> onClick);
-    // What a click on a registered button does.
-    void ClickButton(int id);
+    // The push buttons Enter and Esc click.
+    void SetDefaultButton(HWND button) { FDefaultButton = button; }
+    void SetCancelButton(HWND button) { FCancelButton = button; }
 
     // Used by the application's message loop: shortcuts, then Enter and Esc.
     bool IsShortCut(HWND focus, TShortCut shortCut);
@@ -129,8 +116,6 @@ public:
     void Unregister(TActionList* list);
     void Register(TMenu* menu, bool mainMenu);
     void Unregister(TMenu* menu);
-    void Register(TToolBar* toolBar);
-    void Unregister(TToolBar* toolBar);
 
 protected:
     // Build controls, menus and toolbar here (the form's designed layout).
@@ -149,7 +134,7 @@ protected:
     // A context menu request on `control` at a screen point ((-1, -1) from the keyboard);
     // change `pos` to move the menu, return true to suppress it.
     virtual bool ContextPopup(HWND /*control*/, POINT& /*pos*/) { return false; }
-    // Control notifications not taken by a registered button (EN_CHANGE, ...).
+    // Notifications of controls not taken by their wrappers.
     virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
     virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
     // First look at every message; true when handled (then `result` is returned).
@@ -161,6 +146,8 @@ protected:
 private:
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void Command(WPARAM wParam, LPARAM lParam);
+    // The controls follow the client area's size, then FormResize lays out.
+    void Resized();
     void MenuSelect(WPARAM wParam, LPARAM lParam);
     void ContextMenu(HWND control, POINT pos);
     void CloseRequest();
@@ -171,11 +158,6 @@ private:
     void DpiChanged(int dpi, const RECT& suggested);
     static LRESULT CALLBACK PopupOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR id, DWORD_PTR form);
-
-    struct TButtonInfo {
-        int modalResult;
-        std::function<void()> onClick;
-    };
 
     TApplication& FApp;
     TFormKind FKind;
@@ -188,13 +170,11 @@ private:
     std::vector<TBounds> FBevels;
     std::map<HWND, std::string> FHints;
     std::map<HWND, TPopupMenu*> FPopupMenus;
-    std::map<int, TButtonInfo> FButtons;
-    int FDefaultButton = 0;
-    int FCancelButton = 0;
+    HWND FDefaultButton = nullptr;
+    HWND FCancelButton = nullptr;
     TMainMenu* FMainMenu = nullptr;
     std::vector<TMenu*> FMenus;
     std::vector<TActionList*> FActionLists;
-    std::vector<TToolBar*> FToolBars;
 };
 
 } // namespace porutena

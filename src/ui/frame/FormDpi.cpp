@@ -1,7 +1,6 @@
 #include "ui/frame/Form.h"
 
 #include "ui/frame/Application.h"
-#include "ui/frame/ToolBar.h"
 
 // What a form does about the display scale: its DPI, design values at it, and the move to a
 // display of another DPI.
@@ -36,9 +35,7 @@ void TForm::DpiChanged(int dpi, const RECT& suggested) {
     SetWindowPos(FHandle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     // Laid out also where the suggested size is the present one.
-    for (TToolBar* toolBar : FToolBars)
-        toolBar->AutoSize();
-    FormResize();
+    Resized();
     RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/frame/Form.h"
 
 #include "ui/frame/Application.h"
+#include "ui/frame/Controls.h"
 #include "ui/frame/Menu.h"
 
 // What a form does with keys and buttons: shortcuts, the default and cancel buttons, closing
@@ -43,26 +44,6 @@ int TForm::ShowModal() {
     return FModalResult != mrNone ? FModalResult : mrCancel;
 }
 
-void TForm::RegisterButton(HWND button, int modalResult, bool isDefault, bool isCancel,
-                           std::function<void()> onClick) {
-    int id = GetDlgCtrlID(button);
-    FButtons[id] = {modalResult, std::move(onClick)};
-    if (isDefault)
-        FDefaultButton = id;
-    if (isCancel)
-        FCancelButton = id;
-}
-
-void TForm::ClickButton(int id) {
-    auto button = FButtons.find(id);
-    if (button == FButtons.end())
-        return;
-    if (button->second.modalResult != mrNone)
-        FModalResult = button->second.modalResult;
-    if (button->second.onClick)
-        button->second.onClick();
-}
-
 bool TForm::IsShortCut(HWND focus, TShortCut shortCut) {
     if (shortCut == 0)
         return false;
@@ -91,24 +72,23 @@ bool TForm::IsShortCut(HWND focus, TShortCut shortCut) {
 bool TForm::DialogKey(const MSG& msg) {
     if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
         return false;
-    int id = 0;
+    HWND button = nullptr;
     if (msg.wParam == VK_RETURN) {
         auto code =
             SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
         if (code & DLGC_WANTALLKEYS)
             return false;
         // Enter presses a focused push button, else the default button.
-        bool onButton = (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) &&
-                        FButtons.count(GetDlgCtrlID(msg.hwnd));
-        id = onButton ? GetDlgCtrlID(msg.hwnd) : FDefaultButton;
+        bool onButton =
+            (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) && WrapperOf<TButton>(msg.hwnd);
+        button = onButton ? msg.hwnd : FDefaultButton;
     } else if (msg.wParam == VK_ESCAPE) {
-        id = FCancelButton;
+        button = FCancelButton;
     }
-    if (id == 0)
+    if (!button)
         return false;
-    HWND button = GetDlgItem(FHandle, id);
-    if (!button || IsWindowEnabled(button))
-        ClickButton(id);
+    if (TButton* wrapper = WrapperOf<TButton>(button); wrapper && IsWindowEnabled(button))
+        wrapper->Click();
     return true;
 }
 

@@ -12,7 +12,7 @@ void TSplitter::Create(TForm& form, TBounds bounds, TWinControl& resized, int mi
 }
 
 LRESULT CALLBACK TSplitter::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* splitter = dynamic_cast<TSplitter*>(TWinControl::FromHandle(window));
+    auto* splitter = WrapperOf<TSplitter>(window);
     bool handled = false;
     if (splitter)
         splitter->FApp->Guard([&] { handled = splitter->Message(message, lParam); });

@@ -1,7 +1,6 @@
 #include "ui/frame/ToolBar.h"
 
 #include "platform/win32/WideText.h"
-#include "ui/frame/Controls.h"
 
 #include <cassert>
 
@@ -38,12 +37,9 @@ void TToolButton::ShowState() {
     FToolBar.Sync(*this);
 }
 
-TToolBar::TToolBar(TForm& form) : FForm(form) {
-    FForm.Register(this);
-}
-
 TToolBar::~TToolBar() {
-    FForm.Unregister(this);
+    if (FTips && IsWindow(FTips))
+        Unbind(FTips);
     if (FHandle && IsWindow(FHandle)) {
         SendMessageA(FHandle, TB_SETIMAGELIST, 0, 0);
         SendMessageA(FHandle, TB_SETDISABLEDIMAGELIST, 0, 0);
@@ -58,7 +54,10 @@ void TToolBar::Create(HIMAGELIST images, HIMAGELIST disabledImages, int height, 
     // A fixed height means the form places it; otherwise it sizes itself to its buttons.
     if (height > 0)
         style |= CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
-    FHandle = CreateControl(FForm, TOOLBARCLASSNAMEA, "", style, {});
+    Attach(CreateControl(FForm, TOOLBARCLASSNAMEA, "", style, {}));
+    FTips = reinterpret_cast<HWND>(SendMessageA(FHandle, TB_GETTOOLTIPS, 0, 0));
+    if (FTips)
+        Bind(FTips);
     SendMessageA(FHandle, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SetImages(images, disabledImages);
 }
@@ -152,16 +151,20 @@ int TToolBar::Height() const {
     return r.bottom - r.top;
 }
 
-bool TToolBar::Visible() const {
-    return IsWindowVisible(FHandle) != FALSE;
+bool TToolBar::HandleCommand(int id, int /*code*/) {
+    if (TToolButton* button = FindCommand(id))
+        button->Click();
+    return true;
 }
 
-void TToolBar::SetVisible(bool value) {
-    ShowWindow(FHandle, value ? SW_SHOW : SW_HIDE);
+std::string TToolBar::HintAt(POINT screen) {
+    TToolButton* button = ButtonAt(screen);
+    return button ? button->Hint() : std::string();
 }
 
-bool TToolBar::HandleNotify(NMHDR& header) {
-    if (header.code != TTN_GETDISPINFOA && header.code != TTN_GETDISPINFOW)
+bool TToolBar::HandleNotify(NMHDR& header, LRESULT& /*result*/) {
+    if (header.hwndFrom != FTips ||
+        (header.code != TTN_GETDISPINFOA && header.code != TTN_GETDISPINFOW))
         return false;
     TToolButton* button = FindCommand(static_cast<int>(header.idFrom));
     if (!button)

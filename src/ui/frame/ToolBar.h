@@ -2,6 +2,7 @@
 // A flat toolbar of glyph-only buttons bound to actions, with check buttons, exclusive
 // groups and tooltips from the short part of each button's hint.
 #include "ui/frame/Action.h"
+#include "ui/frame/Controls.h"
 #include "ui/frame/Images.h"
 
 #include <commctrl.h>
@@ -58,12 +59,11 @@ private:
     std::string FShortHint; // kept for the tooltip's text pointer
 };
 
-class TToolBar {
+// Its tooltip window leads to it too, so the form hands it the tooltip's text requests.
+class TToolBar : public TWinControl {
 public:
-    explicit TToolBar(TForm& form);
-    ~TToolBar();
-    TToolBar(const TToolBar&) = delete;
-    TToolBar& operator=(const TToolBar&) = delete;
+    explicit TToolBar(TForm& form) : FForm(form) {}
+    ~TToolBar() override;
 
     // Creates the window along the top of the form, `height` high (0: as high as its
     // buttons), the first button indented by `indent`. The image lists stay the caller's
@@ -77,7 +77,6 @@ public:
     TToolButton& AddButton(TToolButtonProps props);
     void AddSeparator(int width = 8);
 
-    HWND Handle() const { return FHandle; }
     std::size_t Count() const { return FButtons.size(); }
     TToolButton& operator[](std::size_t index) { return *FButtons[index]; }
     TToolButton* FindCommand(int command);
@@ -87,11 +86,15 @@ public:
     // Follows the form's width; the form calls it when it is resized.
     void AutoSize();
     int Height() const;
-    bool Visible() const;
-    void SetVisible(bool value);
 
-    // Tooltip text requests (TTN_GETDISPINFO) for its buttons; true when answered.
-    bool HandleNotify(NMHDR& header);
+protected:
+    // A button's click.
+    bool HandleCommand(int id, int code) override;
+    // Tooltip text requests (TTN_GETDISPINFO) for its buttons.
+    bool HandleNotify(NMHDR& header, LRESULT& result) override;
+    void ParentResized() override { AutoSize(); }
+    // The hint of the button under the point.
+    std::string HintAt(POINT screen) override;
 
 private:
     friend class TToolButton;
@@ -100,7 +103,7 @@ private:
     void ApplyScale();
 
     TForm& FForm;
-    HWND FHandle = nullptr;
+    HWND FTips = nullptr;
     int FHeight = 0;
     int FIndent = 0;
     std::vector<std::unique_ptr<TToolButton>> FButtons;

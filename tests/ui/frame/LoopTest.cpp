@@ -82,6 +82,8 @@ TEST_F(LoopTest, HintFollowsControlsUnderThePoint) {
 TEST_F(LoopTest, TooltipsShowTheShortHint) {
     TTestWindow w(app);
     NMTTDISPINFOA info{};
+    info.hdr.hwndFrom =
+        reinterpret_cast<HWND>(SendMessageA(w.tbrTool.Handle(), TB_GETTOOLTIPS, 0, 0));
     info.hdr.code = TTN_GETDISPINFOA;
     info.hdr.idFrom = static_cast<UINT_PTR>(w.tlbCopy->Command());
     SendMessageA(w.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
@@ -90,6 +92,25 @@ TEST_F(LoopTest, TooltipsShowTheShortHint) {
     info.hdr.idFrom = static_cast<UINT_PTR>(w.tlbAll->Command());
     SendMessageA(w.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_STREQ(info.lpszText, "すべて");
+}
+
+// Something else subclassing the form (as accessibility tools do) must not cut it off.
+TEST_F(LoopTest, ASubclassedFormStillGetsItsKeysAndCommands) {
+    TTestWindow w(app);
+    SUBCLASSPROC passOn = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR) {
+        return DefSubclassProc(window, message, wParam, lParam);
+    };
+    ASSERT_TRUE(SetWindowSubclass(w.Handle(), passOn, 1, 0));
+    EXPECT_EQ(TForm::FromHandle(w.Handle()), &w);
+    {
+        TKeysDown ctrl{VK_CONTROL};
+        PressKey(app, w.edtFileName.Handle(), 'C');
+    }
+    SendMessageA(w.Handle(), WM_COMMAND, MAKEWPARAM(w.tlbCopy->Command(), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(w.tbrTool.Handle()));
+    EXPECT_EQ(w.runs["copy"], 2);
+    RemoveWindowSubclass(w.Handle(), passOn, 1);
 }
 
 TEST_F(LoopTest, HintFollowsTheHighlightedMenuItem) {
