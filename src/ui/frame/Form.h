@@ -148,7 +148,9 @@ private:
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void Command(WPARAM wParam, LPARAM lParam);
     void MenuSelect(WPARAM wParam, LPARAM lParam);
-    void ContextMenu(HWND control, POINT pos);
+    // Opens the context menu of the control or its nearest parent with one; false when none
+    // has one.
+    bool ContextMenu(HWND control, POINT pos);
     void CloseRequest();
     void FocusFirstControl();
     void PaintBevels(HDC dc) const;
