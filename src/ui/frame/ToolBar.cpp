@@ -76,7 +76,8 @@ TToolBar::~TToolBar() {
     }
 }
 
-void TToolBar::Create(HIMAGELIST images, HIMAGELIST disabledImages, int height, int indent) {
+void TToolBar::Create(HIMAGELIST images, HIMAGELIST disabledImages, int height, int indent,
+                      int borderWidth) {
     FHeight = height;
     DWORD style = WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP;
     // A fixed height means the form places it; otherwise it sizes itself to its buttons.
@@ -87,7 +88,43 @@ void TToolBar::Create(HIMAGELIST images, HIMAGELIST disabledImages, int height, 
     SendMessageA(FHandle, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     SendMessageA(FHandle, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledImages));
     SendMessageA(FHandle, TB_SETINDENT, static_cast<WPARAM>(indent), 0);
+    if (borderWidth > 0) {
+        SetWindowSubclass(FHandle, BorderProc, 0, static_cast<DWORD_PTR>(borderWidth));
+        SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     AutoSize();
+}
+
+LRESULT CALLBACK TToolBar::BorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR /*id*/, DWORD_PTR borderWidth) {
+    const int border = static_cast<int>(borderWidth);
+    switch (message) {
+    case WM_NCCALCSIZE: {
+        LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        RECT& client = wParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
+                              : *reinterpret_cast<RECT*>(lParam);
+        InflateRect(&client, -border, -border);
+        return result;
+    }
+    case WM_NCPAINT: {
+        LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        // The border in the colour of the form around it.
+        RECT outer{};
+        GetWindowRect(window, &outer);
+        OffsetRect(&outer, -outer.left, -outer.top);
+        HDC dc = GetWindowDC(window);
+        ExcludeClipRect(dc, outer.left + border, outer.top + border, outer.right - border,
+                        outer.bottom - border);
+        FillRect(dc, &outer, GetSysColorBrush(COLOR_BTNFACE));
+        ReleaseDC(window, dc);
+        return result;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(window, BorderProc, 0);
+        break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 TToolButton& TToolBar::AddButton(TToolButtonProps props) {

@@ -71,9 +71,11 @@ public:
     TToolBar& operator=(const TToolBar&) = delete;
 
     // Creates the window along the top of the form, `height` high (0: as high as its
-    // buttons), the first button indented by `indent`. The image lists stay the caller's
-    // and must outlive the toolbar.
-    void Create(HIMAGELIST images, HIMAGELIST disabledImages, int height = 0, int indent = 4);
+    // buttons), the first button indented by `indent`, all of them inside a border of
+    // `borderWidth` on every side. The image lists stay the caller's and must outlive the
+    // toolbar.
+    void Create(HIMAGELIST images, HIMAGELIST disabledImages, int height = 0, int indent = 4,
+                int borderWidth = 0);
     // On binding the button keeps its own hint, glyph, disabled and pressed state, and takes
     // the action's where it has none (enabled only where enabled, pressed where raised).
     TToolButton& AddButton(TToolButtonProps props);
@@ -98,6 +100,9 @@ public:
 private:
     friend class TToolButton;
     void Sync(const TToolButton& button);
+    // Keeps a border of `borderWidth` around the client area, where the buttons lie.
+    static LRESULT CALLBACK BorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR borderWidth);
 
     TForm& FForm;
     HWND FHandle = nullptr;

@@ -28,7 +28,7 @@ void TfrmMain::CreateToolBar() {
     imlToolBar = TImageList::FromBitmap(App().Instance(), IDB_TOOLBAR, 16);
     imlToolBar2 = TImageList::FromBitmap(App().Instance(), IDB_TOOLBAR_DISABLED, 16);
     tbrTool.Create(imlToolBar.Handle(), imlToolBar2.Handle(), MainLayout::ToolBarHeight,
-                   MainLayout::ToolBarIndent);
+                   MainLayout::ToolBarIndent, MainLayout::ToolBarBorderWidth);
     using enum TToolButtonStyle;
     tlbGet = &tbrTool.AddButton(
         {.hint = "名前取得|ﾀﾞｲｱﾛｸﾞからﾌｧｲﾙを選択します。", .imageIndex = 0, .action = &actGet});

@@ -115,6 +115,13 @@ TEST_F(StartupTest, ControlsLieWhereDesignedAndFollowTheWindowsSize) {
             EXPECT_EQ(actual.width, c.bounds.width);
             EXPECT_EQ(actual.height, c.bounds.height);
         }
+        // The first button: inside the toolbar's border of 1, then indented by 4.
+        RECT button{};
+        SendMessageA(w.tbrTool.Handle(), TB_GETRECT, static_cast<WPARAM>(w.tlbGet->Command()),
+                     reinterpret_cast<LPARAM>(&button));
+        MapWindowPoints(w.tbrTool.Handle(), w.Handle(), reinterpret_cast<POINT*>(&button), 2);
+        EXPECT_EQ(button.left, 1 + 4);
+        EXPECT_EQ(button.top, 1);
     }
 }
 
