@@ -423,6 +423,23 @@ TEST_F(StartupTest, QuotedArgumentsKeepTheirBlanksAndDoubleByteCharacters) {
     EXPECT_EQ(w.edtFileName.Text(), expected[0]);
 }
 
+TEST_F(StartupTest, TheDeepestArgumentACommandLineHoldsIsAnEmptyRow) {
+    TTempFolder temp("porutena-main");
+    temp.MakeFile("b.txt");
+    const std::string next = LongPath(temp.Path()) + "\\b.txt";
+    // `a\a\...\a` as deep as the 32,767 characters of a command line allow, then one name.
+    const std::size_t length = 32767 - std::string("porutena.exe  ").size() - next.size();
+    std::string deep(2 - length % 2, 'a');
+    while (deep.size() < length)
+        deep += "\\a";
+    start.commandLine = "porutena.exe " + deep + " " + next;
+    ASSERT_EQ(start.commandLine.size(), 32767u);
+    TfrmMain& w = Open();
+    const std::vector<std::string> expected = {"", next};
+    EXPECT_EQ(w.FileList(), expected);
+    EXPECT_EQ(w.lsvFileList.Items(), expected);
+}
+
 TEST_F(StartupTest, LaterActivationsChangeNothing) {
     TTempFolder temp("porutena-main");
     temp.MakeFile("a.txt");
