@@ -44,6 +44,15 @@ TWinControl* TWinControl::FromHandle(HWND window) {
     return window ? static_cast<TWinControl*>(GetPropA(window, ControlProp)) : nullptr;
 }
 
+bool TWinControl::Entered() {
+    if (!OnEnter)
+        return false;
+    const TForm* form = TForm::FromHandle(GetAncestor(FHandle, GA_ROOT));
+    if (!form || !form->RestoringFocus())
+        OnEnter();
+    return true;
+}
+
 std::string TWinControl::Text() const {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(FHandle)) + 1, '\0');
     text.resize(static_cast<std::size_t>(
@@ -107,10 +116,8 @@ bool TEdit::HandleCommand(int code) {
         OnChange();
         return true;
     }
-    if (code == EN_SETFOCUS && OnEnter) {
-        OnEnter();
-        return true;
-    }
+    if (code == EN_SETFOCUS)
+        return Entered();
     return false;
 }
 

@@ -32,7 +32,8 @@ public:
     void SetFocus() { ::SetFocus(FHandle); }
     bool Focused() const { return GetFocus() == FHandle; }
 
-    // The control received the keyboard focus (edit boxes and list views report it).
+    // The focus moved to the control from elsewhere in its form (Tab, a click, SetFocus), not
+    // back to it as its form is activated again (edit boxes and list views report it).
     std::function<void()> OnEnter;
 
 protected:
@@ -42,6 +43,9 @@ protected:
     // A WM_COMMAND notification code or a WM_NOTIFY of this control; true when handled.
     virtual bool HandleCommand(int /*code*/) { return false; }
     virtual bool HandleNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+    // The control reported that it received the focus: OnEnter, unless its form only gave it
+    // back. False without OnEnter.
+    bool Entered();
 
     HWND FHandle = nullptr;
 

@@ -286,11 +286,15 @@ bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
         }
         return false;
     case WM_SETFOCUS:
-        // The control that had the focus gets it back, at first the first in tab order.
-        if (FSavedFocus && IsWindow(FSavedFocus) && IsChild(FHandle, FSavedFocus))
+        // The control that had the focus gets it back, at first the first in tab order. Given
+        // back, the focus has not moved between controls: that control is not entered again.
+        if (FSavedFocus && IsWindow(FSavedFocus) && IsChild(FHandle, FSavedFocus)) {
+            FRestoringFocus = true;
             SetFocus(FSavedFocus);
-        else
+            FRestoringFocus = false;
+        } else {
             FocusFirstControl();
+        }
         return true;
     case WM_PAINT:
         if (FBevels.empty())

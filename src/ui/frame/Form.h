@@ -55,6 +55,9 @@ public:
     // The window procedure of the form class: binds the object at WM_NCCREATE.
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // True while the form, activated again, gives the focus back to the control that had it.
+    bool RestoringFocus() const { return FRestoringFocus; }
+
     std::string Caption() const;
     void SetCaption(std::string_view caption);
     void Show();
@@ -166,6 +169,7 @@ private:
     TFormKind FKind;
     HWND FHandle = nullptr;
     HWND FSavedFocus = nullptr;
+    bool FRestoringFocus = false;
     int FNextCommand = 100; // above IDOK, IDCANCEL and the other dialog ids
     int FModalResult = mrNone;
     bool FModal = false;
