@@ -84,4 +84,5 @@
 #include "ui/frame/Splitter.h"
 #include "ui/frame/Menu.h"
 #include "ui/frame/MessageBoxes.h"
+#include "ui/frame/SystemDialogs.h"
 #include "ui/frame/ToolBar.h"

@@ -1,6 +1,9 @@
 // The window as it starts: layout, commands, menus, toolbar, and the command-line names.
 #include "MainTestSupport.h"
 
+#include "platform/win32/OpenFileDialog.h"
+#include "ui/dialogs/ModalDriver.h"
+
 namespace porutena::test {
 namespace {
 
@@ -440,23 +443,90 @@ TEST_F(StartupTest, TheDeepestArgumentACommandLineHoldsIsAnEmptyRow) {
     EXPECT_EQ(w.lsvFileList.Items(), expected);
 }
 
+// Notes, each time the focus comes back to a control, whether `dialog` still shows: a dialog
+// hiding before its owner is active again leaves the keyboard focus with no window meanwhile.
+class TFocusReturnWatch {
+public:
+    explicit TFocusReturnWatch(HWND control) : FControl(control) {
+        SetWindowSubclass(control, Proc, 7, reinterpret_cast<DWORD_PTR>(this));
+    }
+    ~TFocusReturnWatch() { RemoveWindowSubclass(FControl, Proc, 7); }
+    HWND dialog = nullptr;
+    std::vector<bool> dialogShown;
+
+private:
+    static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+        auto& watch = *reinterpret_cast<TFocusReturnWatch*>(self);
+        if (m == WM_SETFOCUS)
+            watch.dialogShown.push_back(IsWindowVisible(watch.dialog) != FALSE);
+        return DefSubclassProc(w, m, wp, lp);
+    }
+    HWND FControl;
+};
+
 TEST_F(StartupTest, LaterActivationsChangeNothing) {
     TTempFolder temp("porutena-main");
     temp.MakeFile("a.txt");
+    temp.MakeFile("b.txt");
     start.commandLine = "porutena.exe " + temp.Path() + "\\a.txt";
     Store(ViewKey, "PathSep", "2");
+    dialog.choices.push_back(std::vector{temp.Path() + "\\b.txt"});
     TfrmMain& w = Open();
     ASSERT_EQ(w.FileList().size(), 1u);
     w.actSepYen.Execute();
-    // Another window takes the activation and gives it back.
+    // b.txt chosen: the edit box shows it; the old list, a.txt selected, keeps the focus.
+    SendCommand(w.Handle(), w.mnuGet.Command());
+    const std::string shown = w.edtFileName.Text();
+    ASSERT_EQ(shown, w.lsvFileList.ItemText(0));
+    ASSERT_EQ(GetFocus(), w.lsvOldFile.Handle());
+
+    app.SetMessageBoxes(nullptr); // the system's error box, for the missing help file
+    shell.result = 2;
+    w.dlgOpen = std::make_unique<TOpenFileDialog>(w.Handle());
     TTimerProbe other(app, [] { return true; });
-    other.Show();
-    app.ProcessMessages();
-    SetActiveWindow(w.Handle());
-    app.ProcessMessages();
-    EXPECT_EQ(GetActiveWindow(), w.Handle());
-    EXPECT_EQ(w.FileList().size(), 1u);
-    EXPECT_TRUE(w.actSepYen.Checked()); // the stored `/` is not applied again
+    TFocusReturnWatch watch(w.lsvOldFile.Handle());
+    const auto closeWith = [&watch](const char* className, const char* caption, WORD key) {
+        return [&watch, className, caption, key] {
+            watch.dialog = FindWindowA(className, caption);
+            if (!IsWindowVisible(watch.dialog))
+                return false;
+            PostKey(GetFocus(), key);
+            return true;
+        };
+    };
+    struct Case {
+        const char* name;
+        int command;
+        std::function<bool()> close;
+    };
+    const Case cases[] = {
+        {"another window and back", 0, nullptr},
+        {"About, Enter", w.mnuAbout.Command(), closeWith(FormClassName, "ﾊﾞｰｼﾞｮﾝ情報", VK_RETURN)},
+        {"old-list limit, Esc", w.mnuOldListNum.Command(),
+         closeWith(FormClassName, "旧リストに残す数", VK_ESCAPE)},
+        {"error box, Esc", w.mnuHelpView.Command(), closeWith("#32770", "エラー", VK_ESCAPE)},
+        {"open dialog, Esc", w.mnuGet.Command(), closeWith("#32770", nullptr, VK_ESCAPE)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        watch.dialogShown.clear();
+        if (c.close) {
+            TTimerProbe probe(app, c.close);
+            SendCommand(w.Handle(), c.command);
+        } else {
+            watch.dialog = other.Handle();
+            other.Show();
+            app.ProcessMessages();
+            SetActiveWindow(w.Handle());
+        }
+        app.ProcessMessages();
+        EXPECT_EQ(GetActiveWindow(), w.Handle());
+        EXPECT_EQ(w.FileList().size(), 1u);
+        EXPECT_TRUE(w.actSepYen.Checked()); // the stored `/` is not applied again
+        EXPECT_EQ(w.edtFileName.Text(), shown);
+        EXPECT_EQ(GetFocus(), w.lsvOldFile.Handle());
+        EXPECT_EQ(watch.dialogShown, std::vector<bool>{true});
+    }
 }
 
 } // namespace
