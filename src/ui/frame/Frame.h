@@ -74,7 +74,8 @@
 // Enter presses the default button, Esc the cancel one, the close button gives mrCancel; a
 // click handler may SetModalResult(mrNone) to keep the dialog open. Message boxes and beeps
 // go through app.MessageBoxes() (ShowErrorMessage for the program's error box), which a
-// test replaces with app.SetMessageBoxes(&recorder).
+// test replaces with app.SetMessageBoxes(&recorder). Any other dialog of the system (the open
+// dialog) runs inside a TSystemDialogScope, so that keys typed right after it reach its owner.
 #include "ui/frame/Action.h"
 #include "ui/frame/Application.h"
 #include "ui/frame/Controls.h"
