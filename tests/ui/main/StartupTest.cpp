@@ -485,33 +485,31 @@ TEST_F(StartupTest, LaterActivationsChangeNothing) {
     w.dlgOpen = std::make_unique<TOpenFileDialog>(w.Handle());
     TTimerProbe other(app, [] { return true; });
     TFocusReturnWatch watch(w.lsvOldFile.Handle());
-    const auto closeWith = [&watch](const char* className, const char* caption, WORD key) {
-        return [&watch, className, caption, key] {
-            watch.dialog = FindWindowA(className, caption);
-            if (!IsWindowVisible(watch.dialog))
-                return false;
-            PostKey(GetFocus(), key);
-            return true;
-        };
-    };
     struct Case {
         const char* name;
-        int command;
-        std::function<bool()> close;
+        int command; // shows a dialog of this class and caption, closed by the key
+        const char* className;
+        const char* caption;
+        WORD key;
     };
     const Case cases[] = {
-        {"another window and back", 0, nullptr},
-        {"About, Enter", w.mnuAbout.Command(), closeWith(FormClassName, "ﾊﾞｰｼﾞｮﾝ情報", VK_RETURN)},
-        {"old-list limit, Esc", w.mnuOldListNum.Command(),
-         closeWith(FormClassName, "旧リストに残す数", VK_ESCAPE)},
-        {"error box, Esc", w.mnuHelpView.Command(), closeWith("#32770", "エラー", VK_ESCAPE)},
-        {"open dialog, Esc", w.mnuGet.Command(), closeWith("#32770", nullptr, VK_ESCAPE)},
+        {"another window and back", 0, nullptr, nullptr, 0},
+        {"About, Enter", w.mnuAbout.Command(), FormClassName, "ﾊﾞｰｼﾞｮﾝ情報", VK_RETURN},
+        {"old-list limit, Esc", w.mnuOldListNum.Command(), FormClassName, "旧リストに残す数",
+         VK_ESCAPE},
+        {"error box, Esc", w.mnuHelpView.Command(), "#32770", "エラー", VK_ESCAPE},
+        {"open dialog, Esc", w.mnuGet.Command(), "#32770", nullptr, VK_ESCAPE},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         watch.dialogShown.clear();
-        if (c.close) {
-            TTimerProbe probe(app, c.close);
+        if (c.command) {
+            TTimerProbe probe(app, [&] {
+                watch.dialog = FindWindowA(c.className, c.caption);
+                if (IsWindowVisible(watch.dialog))
+                    PostKey(GetFocus(), c.key);
+                return IsWindowVisible(watch.dialog) != FALSE;
+            });
             SendCommand(w.Handle(), c.command);
         } else {
             watch.dialog = other.Handle();
