@@ -426,42 +426,22 @@ TEST_F(StartupTest, QuotedArgumentsKeepTheirBlanksAndDoubleByteCharacters) {
     EXPECT_EQ(w.edtFileName.Text(), expected[0]);
 }
 
-TEST_F(StartupTest, TheDeepestArgumentACommandLineHoldsIsAnEmptyRow) {
-    TTempFolder temp("porutena-main");
-    temp.MakeFile("b.txt");
-    const std::string next = LongPath(temp.Path()) + "\\b.txt";
-    // `a\a\...\a` as deep as the 32,767 characters of a command line allow, then one name.
-    const std::size_t length = 32767 - std::string("porutena.exe  ").size() - next.size();
-    std::string deep(2 - length % 2, 'a');
-    while (deep.size() < length)
-        deep += "\\a";
-    start.commandLine = "porutena.exe " + deep + " " + next;
-    ASSERT_EQ(start.commandLine.size(), 32767u);
-    TfrmMain& w = Open();
-    const std::vector<std::string> expected = {"", next};
-    EXPECT_EQ(w.FileList(), expected);
-    EXPECT_EQ(w.lsvFileList.Items(), expected);
-}
-
 // Notes, each time the focus comes back to a control, whether `dialog` still shows: a dialog
 // hiding before its owner is active again leaves the keyboard focus with no window meanwhile.
-class TFocusReturnWatch {
-public:
-    explicit TFocusReturnWatch(HWND control) : FControl(control) {
-        SetWindowSubclass(control, Proc, 7, reinterpret_cast<DWORD_PTR>(this));
+struct TFocusReturnWatch {
+    explicit TFocusReturnWatch(HWND c) : control(c) {
+        SetWindowSubclass(c, Proc, 7, reinterpret_cast<DWORD_PTR>(this));
     }
-    ~TFocusReturnWatch() { RemoveWindowSubclass(FControl, Proc, 7); }
-    HWND dialog = nullptr;
-    std::vector<bool> dialogShown;
-
-private:
+    ~TFocusReturnWatch() { RemoveWindowSubclass(control, Proc, 7); }
     static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
         auto& watch = *reinterpret_cast<TFocusReturnWatch*>(self);
         if (m == WM_SETFOCUS)
             watch.dialogShown.push_back(IsWindowVisible(watch.dialog) != FALSE);
         return DefSubclassProc(w, m, wp, lp);
     }
-    HWND FControl;
+    HWND control;
+    HWND dialog = nullptr;
+    std::vector<bool> dialogShown;
 };
 
 TEST_F(StartupTest, LaterActivationsChangeNothing) {
