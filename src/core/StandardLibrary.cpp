@@ -2,6 +2,8 @@
 
 #include "core/Text.h"
 
+#include <vector>
+
 namespace porutena {
 
 namespace {
@@ -19,59 +21,67 @@ std::size_t NetworkRootLength(std::string_view name) {
     return shareEnd == npos ? name.size() : shareEnd;
 }
 
-class TConverter {
-public:
-    TConverter(bool shortName, std::size_t rootLength, const IDirectorySearch& search)
-        : FShortName(shortName), FRootLength(rootLength), FSearch(search) {}
-
-    // Writes the converted `name`, a prefix of the whole name, into `out` (empty on entry);
-    // false when a component is missing.
-    bool Convert(std::string_view name, std::string& out) const {
-        const std::size_t delimiter = LastDelimiter("\\:", name);
-        const std::size_t nameStart = delimiter == npos ? 0 : delimiter + 1;
-        if (nameStart == name.size() || name.size() <= FRootLength) {
-            out.assign(name);
-            return true;
-        }
-
-        std::string_view dir = name.substr(0, nameStart);
-        if (dir == "\\") {
-            // Root-relative: the root of the current drive stays the root.
-            out = '\\';
-        } else {
-            if (EndsWithChar(dir, '\\'))
-                dir.remove_suffix(1);
-            if (!Convert(dir, out))
-                return false;
-            if (!out.empty() && !EndsWithChar(out, '\\'))
-                out += '\\';
-        }
-
-        const std::size_t dirLength = out.size();
-        out += name.substr(nameStart);
-        const auto found = FSearch.Find(out);
-        if (!found)
-            return false;
-        out.resize(dirLength);
-        out += FShortName && !found->ShortName.empty() ? found->ShortName : found->LongName;
-        return true;
-    }
-
-private:
-    bool FShortName;
-    std::size_t FRootLength;
-    const IDirectorySearch& FSearch;
-};
+// Positions of the path delimiters (`\` and `:` characters) of `name`, in order.
+std::vector<std::size_t> Delimiters(std::string_view name) {
+    std::vector<std::size_t> positions;
+    for (std::size_t i = FirstDelimiter("\\:", name); i != npos;
+         i = FirstDelimiter("\\:", name, i + 1))
+        positions.push_back(i);
+    return positions;
+}
 
 } // namespace
 
 std::string ConvertFileName(std::string_view FileName, bool ShortName,
                             const IDirectorySearch& search) {
+    // A loop, not a recursion per component: a name may have thousands of them. The name is
+    // first cut back to the part kept as written, noting each component on the way; then the
+    // components are searched from that part outwards.
+    struct TComponent {
+        std::size_t start, end;
+    };
+    std::vector<TComponent> components;
+    const std::size_t rootLength = NetworkRootLength(FileName);
+    const std::vector<std::size_t> delimiters = Delimiters(FileName);
+    auto delimiter = delimiters.rbegin();
     std::string result;
     result.reserve(FileName.size() + 16);
-    const TConverter converter(ShortName, NetworkRootLength(FileName), search);
-    if (!converter.Convert(FileName, result))
-        result.clear();
+    for (std::size_t end = FileName.size();;) {
+        while (delimiter != delimiters.rend() && *delimiter >= end)
+            ++delimiter;
+        const std::size_t nameStart = delimiter == delimiters.rend() ? 0 : *delimiter + 1;
+        if (nameStart == end || end <= rootLength) {
+            result.assign(FileName.substr(0, end));
+            break;
+        }
+        components.push_back({nameStart, end});
+        if (nameStart == 1 && FileName[0] == '\\') {
+            // Root-relative: the root of the current drive stays the root.
+            result = '\\';
+            break;
+        }
+        // The directory loses one trailing `\`; the delimiter is a character of its own.
+        end = nameStart > 0 && FileName[nameStart - 1] == '\\' ? nameStart - 1 : nameStart;
+    }
+
+    bool endsWithSeparator = EndsWithChar(result, '\\');
+    for (std::size_t i = components.size(); i-- > 0;) {
+        const TComponent& c = components[i];
+        if (!result.empty() && !endsWithSeparator)
+            result += '\\';
+        const std::size_t dirLength = result.size();
+        result += FileName.substr(c.start, c.end - c.start);
+        const auto found = search.Find(result);
+        if (!found)
+            return {};
+        result.resize(dirLength);
+        const std::string& name =
+            ShortName && !found->ShortName.empty() ? found->ShortName : found->LongName;
+        result += name;
+        // What precedes the name ends with a whole character (or is empty), so the result ends
+        // with `\` exactly when the name does, or when the name is empty and a `\` precedes it.
+        endsWithSeparator = name.empty() ? !result.empty() : EndsWithChar(name, '\\');
+    }
     return result;
 }
 

@@ -183,4 +183,26 @@ TEST_F(ConvertFileNameTest, DoubleByteNamesEndingInTheBackslashByte) {
     });
 }
 
+// Every search finds the entry, stored as `A`.
+struct TCapitalSearch final : IDirectorySearch {
+    std::optional<TFoundEntry> Find(const std::string&) const override {
+        ++searches;
+        return TFoundEntry{"A", ""};
+    }
+    mutable int searches = 0;
+};
+
+TEST_F(ConvertFileNameTest, TheDeepestNameOfACommandLineIsSearchedOncePerComponent) {
+    // `a\a\...\a`: 16,384 components in the 32,767 characters a command line holds.
+    std::string deep = "a", capitals = "A";
+    while (deep.size() < 32767) {
+        deep += "\\a";
+        capitals += "\\A";
+    }
+    Check({{deep, false, "", {"a"}}});
+    const TCapitalSearch everything;
+    EXPECT_EQ(ConvertFileName(deep, true, everything), capitals);
+    EXPECT_EQ(everything.searches, 16384);
+}
+
 } // namespace

@@ -58,6 +58,15 @@ void TWinControl::Attach(HWND handle) {
     Bind(handle);
 }
 
+bool TWinControl::Entered() {
+    if (!OnEnter)
+        return false;
+    const TForm* form = TForm::FromHandle(GetAncestor(FHandle, GA_ROOT));
+    if (!form || !form->RestoringFocus())
+        OnEnter();
+    return true;
+}
+
 std::string TWinControl::Text() const {
     return WindowText<char>(FHandle);
 }
@@ -119,10 +128,8 @@ bool TEdit::HandleCommand(int /*id*/, int code) {
         OnChange();
         return true;
     }
-    if (code == EN_SETFOCUS && OnEnter) {
-        OnEnter();
-        return true;
-    }
+    if (code == EN_SETFOCUS)
+        return Entered();
     return false;
 }
 

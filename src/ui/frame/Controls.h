@@ -36,7 +36,8 @@ public:
     void SetFocus() { ::SetFocus(FHandle); }
     bool Focused() const { return GetFocus() == FHandle; }
 
-    // The control received the keyboard focus (edit boxes and list views report it).
+    // The focus moved to the control from elsewhere in its form (Tab, a click, SetFocus), not
+    // back to it as its form is activated again (edit boxes and list views report it).
     std::function<void()> OnEnter;
 
 protected:
@@ -50,6 +51,9 @@ protected:
     virtual void ParentResized() {}
     // The hint for a screen point over the control when it has its own per point, else empty.
     virtual std::string HintAt(POINT /*screen*/) { return {}; }
+    // The control reported that it received the focus: OnEnter, unless its form only gave it
+    // back. False without OnEnter.
+    bool Entered();
 
     HWND FHandle = nullptr;
 

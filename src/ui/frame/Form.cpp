@@ -253,11 +253,15 @@ bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
         }
         return false;
     case WM_SETFOCUS:
-        // The control that had the focus gets it back, at first the first in tab order.
-        if (FSavedFocus && IsWindow(FSavedFocus) && IsChild(FHandle, FSavedFocus))
+        // The control that had the focus gets it back, at first the first in tab order. Given
+        // back, the focus has not moved between controls: that control is not entered again.
+        if (FSavedFocus && IsWindow(FSavedFocus) && IsChild(FHandle, FSavedFocus)) {
+            FRestoringFocus = true;
             SetFocus(FSavedFocus);
-        else
+            FRestoringFocus = false;
+        } else {
             FocusFirstControl();
+        }
         return true;
     case WM_PAINT:
         if (FBevels.empty())
@@ -305,9 +309,9 @@ bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
         FApp.MenuLoop(false);
         return false;
     case WM_CONTEXTMENU:
-        ContextMenu(reinterpret_cast<HWND>(wParam),
-                    {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
-        return true;
+        // Requests no menu of ours takes go on: on the title bar the system menu opens.
+        return ContextMenu(reinterpret_cast<HWND>(wParam), {static_cast<short>(LOWORD(lParam)),
+                                                            static_cast<short>(HIWORD(lParam))});
     default:
         return false;
     }
@@ -354,7 +358,7 @@ void TForm::MenuSelect(WPARAM wParam, LPARAM lParam) {
     FApp.SetHint(found ? LongHint(found->Hint()) : std::string());
 }
 
-void TForm::ContextMenu(HWND control, POINT pos) {
+bool TForm::ContextMenu(HWND control, POINT pos) {
     TPopupMenu* menu = nullptr;
     for (HWND window = control; window && !menu;
          window = window == FHandle ? nullptr : GetParent(window)) {
@@ -362,13 +366,16 @@ void TForm::ContextMenu(HWND control, POINT pos) {
         if (popup != FPopupMenus.end())
             menu = popup->second;
     }
-    if (!menu || ContextPopup(control, pos))
-        return;
+    if (!menu)
+        return false;
+    if (ContextPopup(control, pos))
+        return true;
     if (pos.x == -1 && pos.y == -1) {
         pos = {0, 0};
         ClientToScreen(control, &pos);
     }
     menu->Popup(pos);
+    return true;
 }
 
 } // namespace porutena

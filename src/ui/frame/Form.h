@@ -54,6 +54,9 @@ public:
     // The window procedure of the form class: binds the object at WM_NCCREATE.
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // True while the form, activated again, gives the focus back to the control that had it.
+    bool RestoringFocus() const { return FRestoringFocus; }
+
     std::string Caption() const;
     void SetCaption(std::string_view caption);
     void Show();
@@ -149,7 +152,9 @@ private:
     // The controls follow the client area's size, then FormResize lays out.
     void Resized();
     void MenuSelect(WPARAM wParam, LPARAM lParam);
-    void ContextMenu(HWND control, POINT pos);
+    // Opens the context menu of the control or its nearest parent with one; false when none
+    // has one.
+    bool ContextMenu(HWND control, POINT pos);
     void CloseRequest();
     void FocusFirstControl();
     void PaintBevels(HDC dc) const;
@@ -164,6 +169,7 @@ private:
     HWND FHandle = nullptr;
     int FDpi = DesignDpi;
     HWND FSavedFocus = nullptr;
+    bool FRestoringFocus = false;
     int FNextCommand = 100; // above IDOK, IDCANCEL and the other dialog ids
     int FModalResult = mrNone;
     bool FModal = false;

@@ -34,13 +34,16 @@ int TForm::ShowModal() {
     }
     FModal = false;
     FApp.ModalLoop(*this, false);
-    // The owner is enabled before the form hides, so it gets the activation back.
+    // The owner takes the activation back while this form still shows, so the keyboard focus
+    // goes straight from here to there. Hiding the active form first leaves the focus with no
+    // window until the owner is activated, and keys typed meanwhile are lost.
     if (ownerEnabled)
         EnableWindow(owner, TRUE);
-    if (FHandle)
-        ShowWindow(FHandle, SW_HIDE);
-    if (owner)
+    if (owner && FHandle && GetActiveWindow() == FHandle)
         SetActiveWindow(owner);
+    if (FHandle)
+        SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
     return FModalResult != mrNone ? FModalResult : mrCancel;
 }
 

@@ -74,7 +74,8 @@
 // Enter presses the default button, Esc the cancel one, the close button gives mrCancel; a
 // click handler may SetModalResult(mrNone) to keep the dialog open. Message boxes and beeps
 // go through app.MessageBoxes() (ShowErrorMessage for the program's error box), which a
-// test replaces with app.SetMessageBoxes(&recorder).
+// test replaces with app.SetMessageBoxes(&recorder). Any other dialog of the system (the open
+// dialog) runs inside a TSystemDialogScope, so that keys typed right after it reach its owner.
 //
 // Display scale: the sizes given to Create, to the toolbar, status bar and splitter and to
 // bevels are at 96 DPI, shown at the form's Dpi(); controls' bounds are pixels, so a form lays
@@ -92,4 +93,5 @@
 #include "ui/frame/Splitter.h"
 #include "ui/frame/Menu.h"
 #include "ui/frame/MessageBoxes.h"
+#include "ui/frame/SystemDialogs.h"
 #include "ui/frame/ToolBar.h"

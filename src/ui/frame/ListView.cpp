@@ -129,10 +129,7 @@ bool TListView::HandleNotify(NMHDR& header, LRESULT& result) {
     case LVN_ODSTATECHANGED:
         return RangeChanged(reinterpret_cast<NMLVODSTATECHANGE&>(header));
     case NM_SETFOCUS:
-        if (!OnEnter)
-            return false;
-        OnEnter();
-        return true;
+        return Entered();
     default:
         return false;
     }

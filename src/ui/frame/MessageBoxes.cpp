@@ -1,6 +1,7 @@
 #include "ui/frame/MessageBoxes.h"
 
 #include "ui/frame/Application.h"
+#include "ui/frame/SystemDialogs.h"
 
 namespace porutena {
 
@@ -35,6 +36,7 @@ LRESULT CALLBACK CentreHook(int code, WPARAM wParam, LPARAM lParam) {
 
 int TSystemMessageBoxes::Show(HWND owner, const std::string& text, const std::string& caption,
                               UINT flags) {
+    const TSystemDialogScope scope;
     HHOOK hook = SetWindowsHookExA(WH_CBT, CentreHook, nullptr, GetCurrentThreadId());
     int result = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
     if (hook)

@@ -46,10 +46,12 @@ TToolBar::~TToolBar() {
     }
 }
 
-void TToolBar::Create(HIMAGELIST images, HIMAGELIST disabledImages, int height, int indent) {
+void TToolBar::Create(HIMAGELIST images, HIMAGELIST disabledImages, int height, int indent,
+                      int borderWidth) {
     assert(!FHandle);
     FHeight = height;
     FIndent = indent;
+    FBorderWidth = borderWidth;
     DWORD style = WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP;
     // A fixed height means the form places it; otherwise it sizes itself to its buttons.
     if (height > 0)
@@ -75,6 +77,13 @@ void TToolBar::ApplyScale() {
     SendMessageA(FHandle, TB_SETINDENT, static_cast<WPARAM>(FForm.Scale(FIndent)), 0);
     SendMessageA(FHandle, TB_SETBUTTONSIZE, 0,
                  MAKELPARAM(FForm.Scale(ButtonWidth), FForm.Scale(ButtonHeight)));
+    if (FBorderWidth > 0) {
+        // Subclassing again with the same procedure only replaces the border it keeps.
+        SetWindowSubclass(FHandle, BorderProc, 0,
+                          static_cast<DWORD_PTR>(FForm.Scale(FBorderWidth)));
+        SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     // A separator's width is fixed when it is added; its designed one is kept in its data.
     const auto count = static_cast<int>(SendMessageA(FHandle, TB_BUTTONCOUNT, 0, 0));
     for (int index = 0; index < count; ++index) {
@@ -89,6 +98,37 @@ void TToolBar::ApplyScale() {
                      reinterpret_cast<LPARAM>(&tb));
     }
     AutoSize();
+}
+
+LRESULT CALLBACK TToolBar::BorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR /*id*/, DWORD_PTR borderWidth) {
+    const int border = static_cast<int>(borderWidth);
+    switch (message) {
+    case WM_NCCALCSIZE: {
+        LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        RECT& client = wParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
+                              : *reinterpret_cast<RECT*>(lParam);
+        InflateRect(&client, -border, -border);
+        return result;
+    }
+    case WM_NCPAINT: {
+        LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        // The border in the colour of the form around it.
+        RECT outer{};
+        GetWindowRect(window, &outer);
+        OffsetRect(&outer, -outer.left, -outer.top);
+        HDC dc = GetWindowDC(window);
+        ExcludeClipRect(dc, outer.left + border, outer.top + border, outer.right - border,
+                        outer.bottom - border);
+        FillRect(dc, &outer, GetSysColorBrush(COLOR_BTNFACE));
+        ReleaseDC(window, dc);
+        return result;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(window, BorderProc, 0);
+        break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 TToolButton& TToolBar::AddButton(TToolButtonProps props) {

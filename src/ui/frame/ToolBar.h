@@ -66,9 +66,11 @@ public:
     ~TToolBar() override;
 
     // Creates the window along the top of the form, `height` high (0: as high as its
-    // buttons), the first button indented by `indent`. The image lists stay the caller's
-    // and must outlive the toolbar. Sizes here are at 96 DPI, shown at the form's.
-    void Create(HIMAGELIST images, HIMAGELIST disabledImages, int height = 0, int indent = 4);
+    // buttons), the first button indented by `indent`, all of them inside a border of
+    // `borderWidth` on every side. The image lists stay the caller's and must outlive the
+    // toolbar. Sizes here are at 96 DPI, shown at the form's.
+    void Create(HIMAGELIST images, HIMAGELIST disabledImages, int height = 0, int indent = 4,
+                int borderWidth = 0);
     // Glyphs made for the form's DPI after it changed (the caller's, as at Create); the bar's
     // sizes follow the DPI.
     void SetImages(HIMAGELIST images, HIMAGELIST disabledImages);
@@ -101,11 +103,15 @@ private:
     void Sync(const TToolButton& button);
     // Indent, button size and separator widths at the form's DPI.
     void ApplyScale();
+    // Keeps a border of `borderWidth` around the client area, where the buttons lie.
+    static LRESULT CALLBACK BorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR borderWidth);
 
     TForm& FForm;
     HWND FTips = nullptr;
     int FHeight = 0;
     int FIndent = 0;
+    int FBorderWidth = 0;
     std::vector<std::unique_ptr<TToolButton>> FButtons;
     std::wstring FWideTip;
 };

@@ -23,6 +23,7 @@ inline constexpr int FormWidth = 569;
 inline constexpr int FormHeight = 293;
 inline constexpr int ToolBarHeight = 30;
 inline constexpr int ToolBarIndent = 4;
+inline constexpr int ToolBarBorderWidth = 1;
 inline constexpr int OldListHeight = 85;
 inline constexpr int SplitterHeight = 3;
 inline constexpr int SplitterMinSize = 1;

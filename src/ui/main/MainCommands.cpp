@@ -26,6 +26,7 @@ void TfrmMain::actGetExecute() {
     // box with their text as it stands, not the application's handler, which adds a ".".
     bool chosen = false;
     try {
+        const TSystemDialogScope scope;
         chosen = dlgOpen->Execute();
     } catch (const EError& e) {
         ShowErrorMessage(App(), e.what());

@@ -38,7 +38,7 @@ void TfrmMain::CreateToolBar() {
     imlToolBar = Glyphs(ToolBarGlyphs);
     imlToolBar2 = Glyphs(DisabledGlyphs);
     tbrTool.Create(imlToolBar.Get(), imlToolBar2.Get(), MainLayout::ToolBarHeight,
-                   MainLayout::ToolBarIndent);
+                   MainLayout::ToolBarIndent, MainLayout::ToolBarBorderWidth);
     using enum TToolButtonStyle;
     tlbGet = &tbrTool.AddButton(
         {.hint = "名前取得|ﾀﾞｲｱﾛｸﾞからﾌｧｲﾙを選択します。", .imageIndex = 0, .action = &actGet});

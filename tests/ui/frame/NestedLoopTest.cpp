@@ -114,6 +114,18 @@ TEST_F(NestedLoopTest, ContextMenusOpenWhereAskedAndHandlersMaySuppressThem) {
     }
     EXPECT_EQ(asked.size(), 3u);
     EXPECT_EQ(opened, nullptr);
+
+    // On the title bar no menu of ours is asked: the system menu opens.
+    RECT frame{};
+    GetWindowRect(w.Handle(), &frame);
+    POINT title{Centre(frame).x,
+                frame.top + GetSystemMetrics(SM_CYSIZEFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
+    {
+        TTimerProbe probe(app, closeMenus);
+        SendMessageA(w.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(w.Handle()),
+                     MAKELPARAM(title.x, title.y));
+    }
+    EXPECT_EQ(opened, GetSystemMenu(w.Handle(), FALSE));
 }
 
 TEST_F(NestedLoopTest, HintOfTheItemHighlightedInAnOpenMenuThenEmpty) {

@@ -2,6 +2,9 @@
 #include "MainTestSupport.h"
 #include "ui/main/CodePageWarning.h"
 
+#include "platform/win32/OpenFileDialog.h"
+#include "ui/dialogs/ModalDriver.h"
+
 namespace porutena::test {
 namespace {
 
@@ -116,6 +119,13 @@ TEST_F(StartupTest, ControlsLieWhereDesignedAndFollowTheWindowsSize) {
             EXPECT_EQ(actual.width, c.bounds.width);
             EXPECT_EQ(actual.height, c.bounds.height);
         }
+        // The first button: inside the toolbar's border of 1, then indented by 4.
+        RECT button{};
+        SendMessageA(w.tbrTool.Handle(), TB_GETRECT, static_cast<WPARAM>(w.tlbGet->Command()),
+                     reinterpret_cast<LPARAM>(&button));
+        MapWindowPoints(w.tbrTool.Handle(), w.Handle(), reinterpret_cast<POINT*>(&button), 2);
+        EXPECT_EQ(button.left, 1 + 4);
+        EXPECT_EQ(button.top, 1);
     }
 }
 
@@ -417,23 +427,85 @@ TEST_F(StartupTest, QuotedArgumentsKeepTheirBlanksAndDoubleByteCharacters) {
     EXPECT_EQ(w.edtFileName.Text(), expected[0]);
 }
 
+// Notes, each time the focus comes back to a control, whether `dialog` still shows: a dialog
+// hiding before its owner is active again leaves the keyboard focus with no window meanwhile.
+struct TFocusReturnWatch {
+    explicit TFocusReturnWatch(HWND c) : control(c) {
+        SetWindowSubclass(c, Proc, 7, reinterpret_cast<DWORD_PTR>(this));
+    }
+    ~TFocusReturnWatch() { RemoveWindowSubclass(control, Proc, 7); }
+    static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+        auto& watch = *reinterpret_cast<TFocusReturnWatch*>(self);
+        if (m == WM_SETFOCUS)
+            watch.dialogShown.push_back(IsWindowVisible(watch.dialog) != FALSE);
+        return DefSubclassProc(w, m, wp, lp);
+    }
+    HWND control;
+    HWND dialog = nullptr;
+    std::vector<bool> dialogShown;
+};
+
 TEST_F(StartupTest, LaterActivationsChangeNothing) {
     TTempFolder temp("porutena-main");
     temp.MakeFile("a.txt");
+    temp.MakeFile("b.txt");
     start.commandLine = "porutena.exe " + temp.Path() + "\\a.txt";
     Store(ViewKey, "PathSep", "2");
+    dialog.choices.push_back(std::vector{temp.Path() + "\\b.txt"});
     TfrmMain& w = Open();
     ASSERT_EQ(w.FileList().size(), 1u);
     w.actSepYen.Execute();
-    // Another window takes the activation and gives it back.
+    // b.txt chosen: the edit box shows it; the old list, a.txt selected, keeps the focus.
+    SendCommand(w.Handle(), w.mnuGet.Command());
+    const std::string shown = w.edtFileName.Text();
+    ASSERT_EQ(shown, w.lsvFileList.ItemText(0));
+    ASSERT_EQ(GetFocus(), w.lsvOldFile.Handle());
+
+    app.SetMessageBoxes(nullptr); // the system's error box, for the missing help file
+    shell.result = 2;
+    w.dlgOpen = std::make_unique<TOpenFileDialog>(w.Handle());
     TTimerProbe other(app, [] { return true; });
-    other.Show();
-    app.ProcessMessages();
-    SetActiveWindow(w.Handle());
-    app.ProcessMessages();
-    EXPECT_EQ(GetActiveWindow(), w.Handle());
-    EXPECT_EQ(w.FileList().size(), 1u);
-    EXPECT_TRUE(w.actSepYen.Checked()); // the stored `/` is not applied again
+    TFocusReturnWatch watch(w.lsvOldFile.Handle());
+    struct Case {
+        const char* name;
+        int command; // shows a dialog of this class and caption, closed by the key
+        const char* className;
+        const char* caption;
+        WORD key;
+    };
+    const Case cases[] = {
+        {"another window and back", 0, nullptr, nullptr, 0},
+        {"About, Enter", w.mnuAbout.Command(), FormClassName, "ﾊﾞｰｼﾞｮﾝ情報", VK_RETURN},
+        {"old-list limit, Esc", w.mnuOldListNum.Command(), FormClassName, "旧リストに残す数",
+         VK_ESCAPE},
+        {"error box, Esc", w.mnuHelpView.Command(), "#32770", "エラー", VK_ESCAPE},
+        {"open dialog, Esc", w.mnuGet.Command(), "#32770", nullptr, VK_ESCAPE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        watch.dialogShown.clear();
+        if (c.command) {
+            TTimerProbe probe(app, [&] {
+                watch.dialog = FindWindowA(c.className, c.caption);
+                if (IsWindowVisible(watch.dialog))
+                    PostKey(GetFocus(), c.key);
+                return IsWindowVisible(watch.dialog) != FALSE;
+            });
+            SendCommand(w.Handle(), c.command);
+        } else {
+            watch.dialog = other.Handle();
+            other.Show();
+            app.ProcessMessages();
+            SetActiveWindow(w.Handle());
+        }
+        app.ProcessMessages();
+        EXPECT_EQ(GetActiveWindow(), w.Handle());
+        EXPECT_EQ(w.FileList().size(), 1u);
+        EXPECT_TRUE(w.actSepYen.Checked()); // the stored `/` is not applied again
+        EXPECT_EQ(w.edtFileName.Text(), shown);
+        EXPECT_EQ(GetFocus(), w.lsvOldFile.Handle());
+        EXPECT_EQ(watch.dialogShown, std::vector<bool>{true});
+    }
 }
 
 // Before the window: the warning where the process's code page is not 932, naming it.
