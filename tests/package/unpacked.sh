@@ -8,6 +8,7 @@
 #   unpacked.sh dist/porutena-VERSION-win-x64.zip BUILT/porutena.exe
 set -euo pipefail
 zip=$1 built=$2
+source "$(dirname "$0")/../ui/process/drive.sh"
 [ -f "$zip" ] || { echo "SKIP: no $zip (scripts/package.sh makes it)"; exit 77; }
 [ -n "${DISPLAY:-}" ] || { echo "FAIL: no X display"; exit 1; }
 
@@ -34,32 +35,9 @@ expected="$here\\README.txt
 wine porutena.exe "$here\\readme.TXT" &
 pid=$!
 
-wid=
-for _ in $(seq 1 300); do
-  wid=$(xdotool search --onlyvisible --name '^ぽるてな$' 2>/dev/null | head -n1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.2
-done
-[ -n "$wid" ] || { echo "FAIL: the window did not appear"; exit 1; }
-sleep 1
-
-got=
-for attempt in 1 2 3; do
-  timeout 5 xdotool windowfocus --sync "$wid" 2>/dev/null || true
-  xdotool key --clearmodifiers ctrl+a
-  for _ in $(seq 1 25); do
-    got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null; echo .)
-    got=${got%.}
-    [ "$got" = "$expected" ] && break 2
-    sleep 0.2
-  done
-done
-
-timeout 30 wine taskkill /im porutena.exe >/dev/null 2>&1 || true
-for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && { echo "FAIL: the program did not close"; exit 1; }
-rc=0
-wait "$pid" || rc=$?
+wid=$(porutena_window) || { echo "FAIL: the window did not appear"; exit 1; }
+porutena_copy_all "$wid" "$expected" || true
+porutena_close "$pid" || { echo "FAIL: the program did not close"; exit 1; }
 pid=
 [ "$got" = "$expected" ] || { printf 'FAIL: the window lists %q, not %q\n' "$got" "$expected"; exit 1; }
 [ "$rc" -eq 0 ] || { echo "FAIL: the program ended with $rc"; exit 1; }

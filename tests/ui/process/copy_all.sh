@@ -6,6 +6,7 @@
 #   copy_all.sh PATH/TO/porutena.exe
 set -euo pipefail
 exe=$1
+source "$(dirname "$0")/drive.sh"
 [ -n "${DISPLAY:-}" ] || { echo "FAIL: no X display"; exit 1; }
 
 dir=$(mktemp -d /tmp/porutena-process.XXXXXX)
@@ -27,32 +28,9 @@ Z:${dir//\//\\}\\表ソ.txt
 wine "$exe" "$windows_dir\\sub dir\\MIXED case.txt" "$windows_dir\\表ソ.TXT" &
 pid=$!
 
-wid=
-for _ in $(seq 1 300); do
-  wid=$(xdotool search --onlyvisible --name '^ぽるてな$' 2>/dev/null | head -n1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.2
-done
-[ -n "$wid" ] || { echo "FAIL: the window did not appear"; exit 1; }
-
-# A press before the window takes keys is lost, so it is pressed again until the clipboard
-# holds the names, for at most half a minute.
-got=
-for ((deadline = SECONDS + 30; SECONDS < deadline; )); do
-  timeout 5 xdotool windowfocus --sync "$wid" 2>/dev/null || true
-  xdotool key --clearmodifiers ctrl+a
-  for _ in $(seq 1 5); do
-    # The mark keeps the trailing line end from being cut off.
-    got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null; echo .)
-    got=${got%.}
-    [ "$got" = "$expected" ] && break 2
-    sleep 0.2
-  done
-done
-
-timeout 30 wine taskkill /im porutena.exe >/dev/null 2>&1 || true
-for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && { echo "FAIL: the program did not close"; exit 1; }
+wid=$(porutena_window) || { echo "FAIL: the window did not appear"; exit 1; }
+porutena_copy_all "$wid" "$expected" || true
+porutena_close "$pid" || { echo "FAIL: the program did not close"; exit 1; }
 pid=
 
 if [ "$got" != "$expected" ]; then

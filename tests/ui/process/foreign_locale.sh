@@ -4,6 +4,7 @@
 # clipboard's UTF-16 text is converted from 932.   foreign_locale.sh PATH/TO/porutena.exe
 set -euo pipefail
 exe=$1
+source "$(dirname "$0")/drive.sh"
 PORUTENA_WINEPREFIX= PORUTENA_LANG=en_US.UTF-8 source "$(dirname "$0")/../../../scripts/wine-env.sh"
 dir=$(mktemp -d /tmp/porutena-process.XXXXXX)
 trap 'porutena_wine_stop; rm -rf "$dir"' EXIT
@@ -12,23 +13,16 @@ porutena_wine_headless
 
 touch "$dir/日本語のファイル.txt" "$dir/表ソ.txt"
 names=("Z:${dir//\//\\}\\日本語のファイル.txt" "Z:${dir//\//\\}\\表ソ.txt")
-expected=$(printf '%s\n' "${names[@]}")
+# Each name ended by a line end, the last one too.
+expected=$(printf '%s\n' "${names[@]}"; echo .)
+expected=${expected%.}
 wine "$exe" "${names[@]}" &
 
-# The window titled "ぽるてな" (a code page warning would come first), then Ctrl+A until the
-# names, listed at the first activation, are on the clipboard; a minute at most.
-wid= got=
-for ((deadline = SECONDS + 60; SECONDS < deadline; )); do
-  if [ -z "$wid" ]; then
-    wid=$(xdotool search --onlyvisible --name '^ぽるてな$' 2>/dev/null | head -n1 || true)
-  else
-    timeout 5 xdotool windowfocus --sync "$wid" 2>/dev/null || true
-    xdotool key --clearmodifiers ctrl+a
-  fi
-  sleep 0.3
-  got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
-  [ "$got" = "$expected" ] && break
-done
+# The window titled "ぽるてな" (a code page warning would come first), then the names, listed
+# at the first activation, on the clipboard.
+wid=$(porutena_window) || true
+got=
+[ -n "$wid" ] && porutena_copy_all "$wid" "$expected" || true
 timeout 30 wine taskkill /im porutena.exe >/dev/null 2>&1 || true
 
 [ -n "$wid" ] || { echo "FAIL: no window titled ぽるてな"; exit 1; }
