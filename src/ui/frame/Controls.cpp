@@ -30,7 +30,8 @@ HWND CreateControl(TForm& form, const char* className, std::string_view text, DW
                    TBounds bounds, DWORD exStyle, TControlText kind) {
     assert(form.Handle() && className);
     const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.NewCommandId()));
-    style |= WS_CHILD;
+    // Siblings that overlap while they move do not draw over each other.
+    style |= WS_CHILD | WS_CLIPSIBLINGS;
     HWND control = nullptr;
     if (kind == TControlText::Unicode) {
         control = CreateWindowExW(exStyle, Widen(className).c_str(), Widen(text).c_str(), style,
@@ -48,14 +49,19 @@ HWND CreateControl(TForm& form, const char* className, std::string_view text, DW
 }
 
 TWinControl::~TWinControl() {
-    if (FHandle && IsWindow(FHandle))
+    if (FHandle)
         Unbind(FHandle);
 }
 
 void TWinControl::Attach(HWND handle) {
     assert(!FHandle && handle);
     FHandle = handle;
-    Bind(handle);
+    BindUntilDestroyed(handle);
+}
+
+void TWinControl::WindowGone(HWND window) {
+    if (window == FHandle)
+        FHandle = nullptr;
 }
 
 bool TWinControl::Entered() {
@@ -84,6 +90,20 @@ TBounds TWinControl::Bounds() const {
 
 void TWinControl::SetBounds(TBounds bounds) {
     MoveWindow(FHandle, bounds.x, bounds.y, bounds.width, bounds.height, TRUE);
+}
+
+void SetBoundsTogether(std::initializer_list<std::pair<TWinControl*, TBounds>> moves) {
+    // All at once: none is drawn over a sibling that has yet to move out of its way.
+    HDWP batch = BeginDeferWindowPos(static_cast<int>(moves.size()));
+    for (const auto& [control, b] : moves)
+        if (batch)
+            batch = DeferWindowPos(batch, control->Handle(), nullptr, b.x, b.y, b.width, b.height,
+                                   SWP_NOZORDER | SWP_NOACTIVATE);
+    if (batch && EndDeferWindowPos(batch))
+        return;
+    // Without the resources for a batch, one by one.
+    for (const auto& [control, b] : moves)
+        control->SetBounds(b);
 }
 
 void TEdit::Create(TForm& form, TBounds bounds, DWORD style) {

@@ -5,6 +5,7 @@
 #include "ui/frame/Images.h"
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -42,8 +43,10 @@ public:
 
 protected:
     ~TWinControl() override;
-    // Takes the control's window: from now on the form routes its notifications here.
+    // Takes the control's window: from now on the form routes its notifications here, until
+    // either of the two goes.
     void Attach(HWND handle);
+    void WindowGone(HWND window) override;
     // A WM_COMMAND or WM_NOTIFY this control sent to the form; true when handled.
     virtual bool HandleCommand(int /*id*/, int /*code*/) { return false; }
     virtual bool HandleNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
@@ -60,6 +63,9 @@ protected:
 private:
     friend class TForm;
 };
+
+// Moves and sizes the controls of one form in one step.
+void SetBoundsTogether(std::initializer_list<std::pair<TWinControl*, TBounds>> moves);
 
 // Single-line edit box with a sunken border.
 class TEdit : public TWinControl {

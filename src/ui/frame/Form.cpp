@@ -243,6 +243,11 @@ bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
     case WM_CLOSE:
         CloseRequest();
         return true;
+    case WM_ENDSESSION:
+        if (wParam)
+            FApp.Guard([&] { FormEndSession(); });
+        result = 0;
+        return true;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();
@@ -339,7 +344,14 @@ void TForm::Resized() {
     for (HWND child = GetWindow(FHandle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (TWinControl* control = WrapperOf<TWinControl>(child))
             control->ParentResized();
+    Realign();
+}
+
+void TForm::Realign() {
     FormResize();
+    // Controls that moved carry their old pixels along, and a control's children (a list's
+    // heading, a status bar's grip) repaint only what they think changed.
+    RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TForm::MenuSelect(WPARAM wParam, LPARAM lParam) {

@@ -62,6 +62,10 @@ public:
     void Show();
     bool Visible() const { return IsWindowVisible(FHandle) != FALSE; }
 
+    // Lays the controls out again (FormResize) and repaints the client area with all of them:
+    // a control that moved leaves nothing of itself behind. Call it after any change of layout.
+    void Realign();
+
     // Outer size, and the client area's size.
     int Width() const;
     int Height() const;
@@ -127,6 +131,9 @@ protected:
     virtual void FormDestroy() {}
     virtual bool FormCloseQuery() { return true; }
     virtual void FormActivate() {}
+    // The user's session ends (log-off, shutdown): the process ends after this without
+    // destroying the window, so FormDestroy does not run.
+    virtual void FormEndSession() {}
     // The client area changed size (also once while the window is created): lay out here,
     // calling AutoSize of the toolbar and status bar first.
     virtual void FormResize() {}

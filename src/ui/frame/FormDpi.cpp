@@ -36,7 +36,6 @@ void TForm::DpiChanged(int dpi, const RECT& suggested) {
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     // Laid out also where the suggested size is the present one.
     Resized();
-    RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 } // namespace porutena

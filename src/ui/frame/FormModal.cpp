@@ -41,9 +41,11 @@ int TForm::ShowModal() {
         EnableWindow(owner, TRUE);
     if (owner && FHandle && GetActiveWindow() == FHandle)
         SetActiveWindow(owner);
+    // Hidden without hiding the window: under Wine without a window manager, hiding a window
+    // holds the thread for two seconds, and keys meant for the owner act that much later.
+    // The window leaves the screen when the form is destroyed, right after this showing.
     if (FHandle)
-        SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
-                     SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+        SetWindowLongPtrW(FHandle, GWL_STYLE, GetWindowLongPtrW(FHandle, GWL_STYLE) & ~WS_VISIBLE);
     return FModalResult != mrNone ? FModalResult : mrCancel;
 }
 

@@ -38,9 +38,9 @@ void TToolButton::ShowState() {
 }
 
 TToolBar::~TToolBar() {
-    if (FTips && IsWindow(FTips))
+    if (FTips)
         Unbind(FTips);
-    if (FHandle && IsWindow(FHandle)) {
+    if (FHandle) {
         SendMessageA(FHandle, TB_SETIMAGELIST, 0, 0);
         SendMessageA(FHandle, TB_SETDISABLEDIMAGELIST, 0, 0);
     }
@@ -59,9 +59,16 @@ void TToolBar::Create(HIMAGELIST images, HIMAGELIST disabledImages, int height, 
     Attach(CreateControl(FForm, TOOLBARCLASSNAMEA, "", style, {}));
     FTips = reinterpret_cast<HWND>(SendMessageA(FHandle, TB_GETTOOLTIPS, 0, 0));
     if (FTips)
-        Bind(FTips);
+        BindUntilDestroyed(FTips);
     SendMessageA(FHandle, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SetImages(images, disabledImages);
+}
+
+void TToolBar::WindowGone(HWND window) {
+    if (window == FTips)
+        FTips = nullptr;
+    else
+        TWinControl::WindowGone(window);
 }
 
 void TToolBar::SetImages(HIMAGELIST images, HIMAGELIST disabledImages) {

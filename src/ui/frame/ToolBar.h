@@ -95,6 +95,7 @@ protected:
     // Tooltip text requests (TTN_GETDISPINFO) for its buttons.
     bool HandleNotify(NMHDR& header, LRESULT& result) override;
     void ParentResized() override { AutoSize(); }
+    void WindowGone(HWND window) override;
     // The hint of the button under the point.
     std::string HintAt(POINT screen) override;
 

@@ -54,10 +54,24 @@ bool TfrmMain::FormCloseQuery() {
 void TfrmMain::FormDestroy() {
     if (!FRegistry)
         return;
-    StoreSettings();
+    const bool write = !FSettingsWritten;
+    if (write)
+        StoreSettings();
     // Freed on every path; a value that cannot be written is reported.
     const std::unique_ptr<TPorutenaRegistry> registry = std::move(FRegistry);
-    registry->Save();
+    if (write)
+        registry->Save();
+}
+
+void TfrmMain::FormEndSession() {
+    // The system ends the process after this without destroying the window, so the settings
+    // are written now, as at a close, and not again should the window still be destroyed.
+    if (!FRegistry || FSettingsWritten)
+        return;
+    FSettingsWritten = true;
+    FormCloseQuery();
+    StoreSettings();
+    FRegistry->Save();
 }
 
 bool TfrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {

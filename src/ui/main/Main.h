@@ -89,7 +89,8 @@ private:
     TStringList FFileList;
     TStringList FOldList;
     bool FFirstActivate = false;
-    int FOldListHeight = 0; // pixels at the window's DPI, set with the controls
+    bool FSettingsWritten = false; // at the end of the session, before the window's end
+    int FOldListHeight = 0;        // pixels at the window's DPI, set with the controls
     std::unique_ptr<TShell> FShell;
     std::unique_ptr<TClipboard> FClipboard;
 
@@ -238,6 +239,7 @@ protected:
     void FormActivate() override;
     bool FormCloseQuery() override;
     void FormDestroy() override;
+    void FormEndSession() override;
     void FormResize() override;
     void FormDpiChanged(int oldDpi) override;
     bool ContextPopup(HWND control, POINT& pos) override;

@@ -104,15 +104,16 @@ void TfrmMain::FormResize() {
     stbStatus.AutoSize();
 
     const TBounds bottom = Panel2();
-    edtFileName.SetBounds({0, bottom.y + Scale(EditTop), width, Scale(EditHeight)});
-
     // The old list keeps its height; the current list takes what is left.
     const TBounds lists = Panel1();
     const int splitter = Scale(SplitterHeight);
-    lsvOldFile.SetBounds({0, lists.y, width, FOldListHeight});
-    Splitter1.SetBounds({0, lists.y + FOldListHeight, width, splitter});
     const int rest = lists.height - FOldListHeight - splitter;
-    lsvFileList.SetBounds({0, lists.y + FOldListHeight + splitter, width, std::max(0, rest)});
+    SetBoundsTogether({
+        {&edtFileName, {0, bottom.y + Scale(EditTop), width, Scale(EditHeight)}},
+        {&lsvOldFile, {0, lists.y, width, FOldListHeight}},
+        {&Splitter1, {0, lists.y + FOldListHeight, width, splitter}},
+        {&lsvFileList, {0, lists.y + FOldListHeight + splitter, width, std::max(0, rest)}},
+    });
 }
 
 void TfrmMain::ResizeOldList(int height) {
@@ -121,7 +122,7 @@ void TfrmMain::ResizeOldList(int height) {
     const int least = Scale(SplitterMinSize);
     const int most = Panel1().height - Scale(SplitterHeight) - least;
     FOldListHeight = std::clamp(height, least, std::max(least, most));
-    FormResize();
+    Realign();
 }
 
 void TfrmMain::FormDpiChanged(int oldDpi) {

@@ -101,7 +101,7 @@ void TfrmMain::ToggleBar(TMenuItem& item, HWND bar, int height) {
     ShowWindow(bar, shown ? SW_SHOW : SW_HIDE);
     SetClientHeight(ClientHeight() + (shown ? height : -height));
     // Laid out also when the height could not change (a maximised window).
-    FormResize();
+    Realign();
 }
 
 } // namespace porutena

@@ -173,5 +173,83 @@ TEST_F(ViewOptionsTest, AVanishedFileShowsAsAnEmptyRowUnderEveryOption) {
     }
 }
 
+// The client area as the window shows it now, read back from its own surface.
+std::vector<COLORREF> Shown(HWND window) {
+    RECT r{};
+    GetClientRect(window, &r);
+    HDC dc = GetDC(window);
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, r.right, r.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = r.right;
+    info.bmiHeader.biHeight = -r.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<COLORREF> pixels(static_cast<std::size_t>(r.right) * r.bottom);
+    GetDIBits(memory, bitmap, 0, r.bottom, pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+TEST_F(ViewOptionsTest, EveryLayoutChangeLeavesTheWindowAsAFullRedrawPaintsIt) {
+    TfrmMain& w = OpenWithLists();
+    HWND splitter = w.Splitter1.Handle();
+    const auto drag = [&](int dy) {
+        SendMessageA(splitter, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 1));
+        SendMessageA(splitter, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 1 + dy));
+        SendMessageA(splitter, WM_LBUTTONUP, 0, MAKELPARAM(5, 1 + dy));
+    };
+    const auto resize = [&](int dx, int dy) {
+        SetWindowPos(w.Handle(), nullptr, 0, 0, w.Width() + dx, w.Height() + dy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    const auto moveToDpi = [&](int dpi) {
+        RECT r{};
+        GetWindowRect(w.Handle(), &r);
+        r.right = r.left + MulDiv(r.right - r.left, dpi, w.Dpi());
+        r.bottom = r.top + MulDiv(r.bottom - r.top, dpi, w.Dpi());
+        SendMessageA(w.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+    };
+    const int dpi = w.Dpi();
+    struct Change {
+        const char* name;
+        std::function<void()> make;
+    };
+    const Change changes[] = {
+        {"toolbar off", [&] { ClickMenu(w, w.mnuToolBar); }},
+        {"toolbar on", [&] { ClickMenu(w, w.mnuToolBar); }},
+        {"status bar off", [&] { ClickMenu(w, w.mnuStatusBar); }},
+        {"status bar on", [&] { ClickMenu(w, w.mnuStatusBar); }},
+        {"splitter down", [&] { drag(40); }},
+        {"splitter up", [&] { drag(-25); }},
+        {"wider and higher", [&] { resize(61, 37); }},
+        {"narrower and lower", [&] { resize(-83, -29); }},
+        {"another DPI", [&] { moveToDpi(dpi * 3 / 2); }},
+        {"the DPI back", [&] { moveToDpi(dpi); }},
+    };
+    for (const Change& c : changes) {
+        SCOPED_TRACE(c.name);
+        const std::vector<COLORREF> before = Shown(w.Handle());
+        c.make();
+        app.ProcessMessages();
+        const std::vector<COLORREF> after = Shown(w.Handle());
+        RedrawWindow(w.Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        const std::vector<COLORREF> redrawn = Shown(w.Handle());
+        EXPECT_NE(before, redrawn); // the change shows
+        ASSERT_EQ(after.size(), redrawn.size());
+        std::size_t stale = 0;
+        for (std::size_t i = 0; i < after.size(); ++i)
+            stale += after[i] != redrawn[i];
+        EXPECT_EQ(stale, 0u);
+    }
+}
+
 } // namespace
 } // namespace porutena::test
