@@ -3,13 +3,7 @@
 
 # Prints the id of the visible window titled ぽるてな, waiting at most a minute; fails without.
 porutena_window() {
-  local wid
-  for ((deadline = SECONDS + 60; SECONDS < deadline; )); do
-    wid=$(xdotool search --onlyvisible --name '^ぽるてな$' 2>/dev/null | head -n1 || true)
-    [ -n "$wid" ] && { echo "$wid"; return 0; }
-    sleep 0.2
-  done
-  return 1
+  porutena_window_named 'ぽるてな'
 }
 
 # porutena_copy_all WID EXPECTED: presses Ctrl+A (a press before the window takes keys is
@@ -41,4 +35,16 @@ porutena_close() {
   kill -0 "$pid" 2>/dev/null && return 1
   rc=0
   wait "$pid" || rc=$?
+}
+
+# Prints the id of the first visible window whose title matches the pattern, waiting at most a
+# minute; fails without.
+porutena_window_named() {
+  local wid
+  for ((deadline = SECONDS + 60; SECONDS < deadline; )); do
+    wid=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
+    [ -n "$wid" ] && { echo "$wid"; return 0; }
+    sleep 0.2
+  done
+  return 1
 }
