@@ -128,6 +128,8 @@ TEST_F(ConvertFileNameTest, RootRelativeNamesKeepTheirRoot) {
         {"\\work\\notes.txt", true, "\\Work\\Notes.TXT", {"\\work", "\\Work\\notes.txt"}},
         {"\\program files", true, "\\PROGRA~1", {"\\program files"}},
         {"\\nothere\\notes.txt", false, "", {"\\nothere"}},
+        // Only `\` is a root: a leading `:` stays as written.
+        {":work\\notes.txt", false, "", {":\\work"}},
     });
 }
 
