@@ -54,4 +54,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, SplitCommandLineTest, testing::ValuesIn(Cases),
                              return std::string(info.param.name);
                          });
 
+TEST(SplitWideCommandLineTest, SurrogatePairStaysWhole) {
+    // 𠀋 (U+2000B): the low byte of its second unit is 0x0B, a separator's code.
+    const std::wstring kanji = L"\xD840\xDC0B";
+    EXPECT_EQ(SplitCommandLine(L"p " + kanji + L"x"),
+              (std::vector<std::wstring>{L"p", kanji + L"x"}));
+}
+
 } // namespace

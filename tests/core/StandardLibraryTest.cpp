@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace porutena;
+using namespace std::string_literals;
 
 namespace {
 
@@ -109,12 +110,11 @@ TEST_F(ConvertFileNameTest, RelativeNamesStayRelative) {
         {"notes.txt", false, "Notes.TXT", {"notes.txt"}},
         {"report 2024.docx", true, "REPORT~1.DOC", {"report 2024.docx"}},
         {"gone.txt", false, "", {"gone.txt"}},
-        {".\\notes.txt", false, ".\\Notes.TXT", {".", ".\\notes.txt"}},
-        {"..\\dir\\file.txt", false, "..\\Dir\\File.txt", {"..", "..\\dir", "..\\Dir\\file.txt"}},
-        {"C:\\Work\\..\\dir\\file.txt",
-         false,
-         "C:\\Work\\..\\Dir\\File.txt",
-         {"C:\\Work", "C:\\Work\\..", "C:\\Work\\..\\dir", "C:\\Work\\..\\Dir\\file.txt"}},
+        // `.` and `..` are resolved before any search; a leading `..` stays as written.
+        {".\\notes.txt", false, "Notes.TXT", {"notes.txt"}},
+        {"..\\dir\\file.txt", false, "..\\Dir\\File.txt", {"..\\dir", "..\\Dir\\file.txt"}},
+        {"work\\..\\..", false, "..", {}},
+        {".", true, ".", {}},
         // Drive-relative names resolve at the drive's root, not its current directory.
         {"d:top.txt", false, "d:\\Top.txt", {"d:\\top.txt"}},
         {"C:notes.txt", false, "", {"C:\\notes.txt"}},
@@ -128,6 +128,8 @@ TEST_F(ConvertFileNameTest, RootRelativeNamesKeepTheirRoot) {
         {"\\work\\notes.txt", true, "\\Work\\Notes.TXT", {"\\work", "\\Work\\notes.txt"}},
         {"\\program files", true, "\\PROGRA~1", {"\\program files"}},
         {"\\nothere\\notes.txt", false, "", {"\\nothere"}},
+        // Only `\` is a root: a leading `:` stays as written.
+        {":work\\notes.txt", false, "", {":\\work"}},
     });
 }
 
@@ -140,6 +142,26 @@ TEST_F(ConvertFileNameTest, NetworkNamesKeepServerAndShare) {
         {"\\\\server\\share\\docs", true, "\\\\server\\share\\Docs", {"\\\\server\\share\\docs"}},
         {"\\\\server\\share\\nothere\\plan.txt", false, "", {"\\\\server\\share\\nothere"}},
         {"\\\\other\\share\\docs", false, "", {"\\\\other\\share\\docs"}},
+    });
+}
+
+TEST_F(ConvertFileNameTest, SlashesAndDotsResolveAsTheSystemResolvesThem) {
+    Check({
+        {"C:\\Dir/File.txt", false, "C:\\Dir\\File.txt", {"C:\\Dir", "C:\\Dir\\File.txt"}},
+        {"C:/dir/file.txt", false, "C:\\Dir\\File.txt", {"C:\\dir", "C:\\Dir\\file.txt"}},
+        {"C:\\program files\\common files/x.txt",
+         true,
+         "C:\\PROGRA~1\\COMMON~1\\x.txt",
+         {"C:\\program files", "C:\\PROGRA~1\\common files", "C:\\PROGRA~1\\COMMON~1\\x.txt"}},
+        {"/../work/notes.txt", false, "\\Work\\Notes.TXT", {"\\work", "\\Work\\notes.txt"}},
+        {"//server/share/../docs", false, "\\\\server\\share\\Docs", {"\\\\server\\share\\docs"}},
+        {"C:\\nothere/", false, "C:\\nothere\\", {}},
+        {"C:\\Dir\\.\\File.txt", false, "C:\\Dir\\File.txt", {"C:\\Dir", "C:\\Dir\\File.txt"}},
+        {"C:\\nothere\\..\\work\\.", false, "C:\\Work", {"C:\\work"}},
+        {"C:\\..\\..\\dir\\file.txt", false, "C:\\Dir\\File.txt", {"C:\\dir", "C:\\Dir\\file.txt"}},
+        {"C:\\Work\\..", true, "C:\\", {}},
+        // The system would search the text before the NUL.
+        {"C:\\Dir\\File.txt\0x"s, false, "", {}},
     });
 }
 

@@ -58,6 +58,9 @@ TEST(TextTest, WildcardMatching) {
         {"*\\", Hyo, false},
         {"\\*", "\x5C" + Hyo, true},
         {"*\x5C", Hyo, false},
+        // A lone lead byte at the end is a character of its own, not half of 表.
+        {"*\x95", Hyo, false},
+        {"*\x95", Hyo + "\x95", true},
         // Only letters fold; double-byte characters compare whole.
         {"\x82\x60", "\x82\x81", false},
         {"[a]", "[A]", true},

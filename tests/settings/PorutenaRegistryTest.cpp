@@ -91,7 +91,7 @@ TEST_F(PorutenaRegistryTest, FieldsAreWrittenAsDecimalTextAndReadBack) {
         registry->HeaderOlist = -1;
         registry->SetOldListNum(100);
         registry->FileViewStyle = TFileViewStyle::fvsFileOnly;
-        registry->FileViewLength = TFileViewLength::fvlShortName;
+        registry->FileViewLength = TFileViewLength::fvlLongName;
         registry->PathSep = 0;
         registry->Flush();
     }
@@ -104,7 +104,7 @@ TEST_F(PorutenaRegistryTest, FieldsAreWrittenAsDecimalTextAndReadBack) {
         {"Form", "HeaderOlist", "-1"},
         {"View", "OldListNum", "100"},
         {"View", "FileViewStyle", "1"},
-        {"View", "FileViewLength", "1"},
+        {"View", "FileViewLength", "0"},
         {"View", "PathSep", "0"},
     });
 
@@ -118,7 +118,7 @@ TEST_F(PorutenaRegistryTest, FieldsAreWrittenAsDecimalTextAndReadBack) {
     EXPECT_EQ(registry->HeaderOlist, -1);
     EXPECT_EQ(registry->GetOldListNum(), 100);
     EXPECT_EQ(registry->FileViewStyle, TFileViewStyle::fvsFileOnly);
-    EXPECT_EQ(registry->FileViewLength, TFileViewLength::fvlShortName);
+    EXPECT_EQ(registry->FileViewLength, TFileViewLength::fvlLongName);
     EXPECT_EQ(registry->PathSep, 0);
 }
 

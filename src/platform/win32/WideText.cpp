@@ -86,9 +86,11 @@ std::string NarrowName(std::wstring_view name) {
         while (end < name.size() && !IsSeparator(name[end]))
             ++end;
         std::string component = ToCodePage(name.substr(start, end - start), exact);
-        if (!exact) {
-            const std::optional<std::string> shortName =
-                NarrowExact(ShortComponent(name.substr(0, end)));
+        // The system would look up the text before a NUL, another name; the NUL stays, and the
+        // name converts to nothing.
+        const std::wstring_view path = name.substr(0, end);
+        if (!exact && path.find(L'\0') == std::wstring_view::npos) {
+            const std::optional<std::string> shortName = NarrowExact(ShortComponent(path));
             if (shortName && !shortName->empty())
                 component = *shortName;
         }

@@ -123,6 +123,8 @@ TEST_F(Win32SearchTest, ConvertsToStoredLongAndShortNames) {
         {Hyo + "\\" + So, Hyo + "\\" + So},
         {So + "フト資料 2024\\" + Hyo + " 一覧.TXT", Docs + "\\" + List},
         {"program*\\read*", "Program Files Test\\Read Me First.txt"},
+        {"nothere\\..\\program files test/./READ ME FIRST.TXT",
+         "Program Files Test\\Read Me First.txt"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);

@@ -119,6 +119,9 @@ TEST_F(WideNamesTest, TheDirectorySearchInBothViews) {
     }
     // With no 8.3 name to take, the name is found nowhere.
     EXPECT_EQ(ConvertFileName(NarrowName(Path(L"gone\U0001F600.txt")), false, search), "");
+    // Nor is a name with a NUL, which the text before it would take for the decoy.
+    EXPECT_EQ(ConvertFileName(NarrowName(Path(L"cafe.txt") + L'\0' + L'\u00e9'), false, search),
+              "");
 }
 
 TEST(ExtendedPath, OnlyAbsolutePathsPastMaxPathTakeThePrefix) {
