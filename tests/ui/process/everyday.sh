@@ -52,7 +52,7 @@ after_dialog() {
   for key in $open; do xdotool key "$key"; sleep 0.3; done
   shown "$caption" || { echo "no dialog $caption" >&2; echo 9.99; return; }
   sleep 0.5
-  echo -n none | xclip -selection clipboard
+  echo -n none | xclip -selection clipboard >/dev/null 2>&1
   xdotool key "$close"
   sleep 0.15
   for key in $then; do xdotool key "$key"; done
@@ -89,10 +89,10 @@ error_box,_Esc alt+h|h エラー Escape box
 open_dialog,_Esc ctrl+o 開く Escape open
 ROWS
 
-# Still running and copying (a crash dialog would keep the process).
+# Still running: without the crash dialog a crash ends the process.
 answers() {
-  echo -n none | xclip -selection clipboard
-  kill -0 "$pid" 2>/dev/null && porutena_copy_all "$wid" "$name"$'\n'
+  sleep 1
+  kill -0 "$pid" 2>/dev/null
 }
 
 # Under the mouse: a window of another process with the property, then another copy.
