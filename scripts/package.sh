@@ -24,7 +24,7 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.
 name=porutena-$version
 zip=$PWD/dist/$name-win-x64.zip
 exe=build/windows/src/ui/porutena.exe
-limit=$((600 * 1024))
+limit=$((300 * 1024))
 size=$(stat -c %s "$exe")
 [ "$size" -le "$limit" ] || { echo "package: $exe has $size bytes, over $limit" >&2; exit 1; }
 

@@ -7,6 +7,15 @@
 #include "ui/main/CodePageWarning.h"
 #include "ui/main/Main.h"
 
+#include <cstdlib>
+
+// The library's default terminate handler prints the exception's demangled type to standard
+// error, which a windowed program does not have, and links the demangler (45 KB) for it; this
+// one ends the program the same way, without the message nobody sees.
+void __gnu_cxx::__verbose_terminate_handler() {
+    std::abort();
+}
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
     using namespace porutena;

@@ -42,6 +42,7 @@ struct TGdiObjectCloser {
     static void Close(HGDIOBJ object) noexcept { DeleteObject(object); }
 };
 using TFont = TOwned<HFONT, TGdiObjectCloser>;
+using TBitmap = TOwned<HBITMAP, TGdiObjectCloser>;
 
 // RegOpenKeyExA; an empty owner when it fails.
 inline TOwnedRegKey OpenRegKey(HKEY parent, const char* name, REGSAM access) {

@@ -6,7 +6,6 @@
 
 #include <cderr.h>
 
-#include <cstdio>
 #include <utility>
 
 namespace porutena {
@@ -18,9 +17,12 @@ constexpr const char* Filter = "すべてのﾌｧｲﾙ(*.*)|*.*";
 [[noreturn]] void ThrowDialogError(DWORD error) {
     if (error == FNERR_BUFFERTOOSMALL)
         throw EError("選択したﾌｧｲﾙが多すぎます。一度に選択するﾌｧｲﾙの数を減らしてください。");
-    char code[16];
-    std::snprintf(code, sizeof code, "%lX", static_cast<unsigned long>(error));
-    throw EError(std::string("ﾌｧｲﾙを選択するﾀﾞｲｱﾛｸﾞでｴﾗｰが発生しました。(ｴﾗｰｺｰﾄﾞ $") + code + ")");
+    std::string code;
+    do {
+        code.insert(code.begin(), "0123456789ABCDEF"[error % 16]);
+        error /= 16;
+    } while (error != 0);
+    throw EError("ﾌｧｲﾙを選択するﾀﾞｲｱﾛｸﾞでｴﾗｰが発生しました。(ｴﾗｰｺｰﾄﾞ $" + code + ")");
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 
 #include "resource.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace porutena {
 
 TAboutBox::TAboutBox(TApplication& app) : TForm(app, TFormKind::Dialog) {
@@ -15,10 +18,6 @@ void TAboutBox::CreateControls() {
     Version.Create(*this, {}, "[Version]", SS_CENTER | SS_NOPREFIX);
     Copyright.Create(*this, {}, "[Copyright]", SS_CENTER | SS_NOPREFIX);
     Image1.Create(*this, {});
-    // 32 pixels is the largest form drawn, so it is the nearest at every scale; the picture
-    // centres it where the scale makes the picture larger.
-    FImage1Icon = LoadIconResource(App().Instance(), IDI_ABOUT_IMAGE, 32);
-    Image1.SetIcon(FImage1Icon.Get());
     Button1.Create(*this, {}, {.caption = "&OK", .modalResult = mrOk, .isDefault = true});
     PlaceControls();
 }
@@ -28,12 +27,27 @@ void TAboutBox::FormDpiChanged(int /*oldDpi*/) {
 }
 
 void TAboutBox::PlaceControls() {
-    Icon.SetBounds(Scale({8, 16, 32, 32}));
+    // The pictures drawn nearest their 32-pixel design at this DPI.
+    const int picture = DrawnSizeForDpi(32, Dpi());
+    Icon.SetIcon(App().Icon(Dpi()));
+    // The picture shown lets go of the old icon before it is freed.
+    TIcon image = LoadIconResource(App().Instance(), IDI_ABOUT_IMAGE, picture);
+    Image1.SetIcon(image.Get());
+    FImage1Icon = std::move(image);
+    Icon.SetBounds(PictureSlot({8, 16, 32, 32}, picture));
     Title.SetBounds(Scale({56, 16, 217, 12}));
     Version.SetBounds(Scale({56, 32, 217, 12}));
     Copyright.SetBounds(Scale({56, 48, 217, 12}));
-    Image1.SetBounds(Scale({288, 16, 32, 32}));
+    Image1.SetBounds(PictureSlot({288, 16, 32, 32}, picture));
     Button1.SetBounds(Scale({128, 72, 73, 25}));
+}
+
+TBounds TAboutBox::PictureSlot(TBounds design, int picture) const {
+    // A picture larger than its slot (48 pixels at 120 DPI) would be cut off at the slot's
+    // edges, so the slot grows around its centre to hold it.
+    const TBounds slot = Scale(design);
+    const int grow = std::max(0, picture - std::min(slot.width, slot.height));
+    return {slot.x - grow / 2, slot.y - grow / 2, slot.width + grow, slot.height + grow};
 }
 
 } // namespace porutena

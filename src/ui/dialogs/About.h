@@ -22,8 +22,10 @@ protected:
     void FormDpiChanged(int oldDpi) override;
 
 private:
-    // The designed layout at the form's DPI.
+    // The designed layout at the form's DPI, with the pictures drawn for it.
     void PlaceControls();
+    // A picture's designed slot at the form's DPI, large enough for the picture's size.
+    TBounds PictureSlot(TBounds design, int picture) const;
     TIcon FImage1Icon;
 };
 

@@ -14,7 +14,6 @@ bool TAboutDialog::Execute() {
     box->Title.SetText(Title.empty() ? FApp.Title() : Title);
     box->Version.SetText("Version " + Version);
     box->Copyright.SetText("Copyright (C) " + Year + " " + Copyright);
-    box->Icon.SetIcon(FApp.Icon());
     return box->ShowModal() == mrOk;
 }
 

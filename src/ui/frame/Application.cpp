@@ -57,6 +57,19 @@ void TApplication::SetIcon(int resourceId) {
     FIcon = LoadIconResource(FInstance, resourceId, 32);
     FSmallIcon = LoadIconResource(FInstance, resourceId, 16);
     FMiddleIcon = LoadIconResource(FInstance, resourceId, 24);
+    FIcon48 = LoadIconResource(FInstance, resourceId, 48);
+    FIcon64 = LoadIconResource(FInstance, resourceId, 64);
+}
+
+HICON TApplication::Icon(int dpi) const {
+    switch (DrawnSizeForDpi(32, dpi)) {
+    case 32:
+        return FIcon.Get();
+    case 48:
+        return FIcon48.Get();
+    default:
+        return FIcon64.Get();
+    }
 }
 
 HICON TApplication::SmallIcon(int dpi) const {

@@ -28,9 +28,11 @@ public:
     HINSTANCE Instance() const { return FInstance; }
     const std::string& Title() const { return FTitle; }
     void SetTitle(std::string title) { FTitle = std::move(title); }
-    // Loads the 32, 24 and 16 pixel forms of an icon resource; forms created later show it.
+    // Loads the forms of an icon resource from 16 to 64 pixels; forms created later show it.
     void SetIcon(int resourceId);
     HICON Icon() const { return FIcon.Get(); }
+    // The icon drawn nearest the size a 32-pixel picture has at `dpi` (Icon() at 96).
+    HICON Icon(int dpi) const;
     HICON SmallIcon() const { return FSmallIcon.Get(); }
     // The small icon drawn nearest the size a title bar at `dpi` shows.
     HICON SmallIcon(int dpi) const;
@@ -95,6 +97,8 @@ private:
     TIcon FIcon;
     TIcon FSmallIcon;
     TIcon FMiddleIcon; // the 24-pixel form, small at 120 to 167 DPI
+    TIcon FIcon48;     // pictures at 120 to 167 DPI
+    TIcon FIcon64;     // pictures at 168 DPI and more
     TFont FFont;
     std::map<int, TFont> FScaledFonts;
     TForm* FMainForm = nullptr;

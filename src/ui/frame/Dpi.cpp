@@ -41,11 +41,16 @@ int ScaleBetweenDpi(int pixels, int fromDpi, int toDpi) {
     return Rescale(pixels, toDpi, fromDpi);
 }
 
+int DrawnSizeForDpi(int designSize, int dpi) {
+    // The midpoints between the drawn sizes, 1.25 and 1.75 times the design size, are reached at
+    // 120 and 168 DPI.
+    if (4 * dpi < 5 * DesignDpi)
+        return designSize;
+    return 4 * dpi < 7 * DesignDpi ? designSize * 3 / 2 : designSize * 2;
+}
+
 int GlyphSizeForDpi(int dpi) {
-    // The glyphs are drawn at 16, 24 and 32; the midpoints 20 and 28 are reached at 120 and 168.
-    if (16 * dpi < 20 * DesignDpi)
-        return 16;
-    return 16 * dpi < 28 * DesignDpi ? 24 : 32;
+    return DrawnSizeForDpi(16, dpi);
 }
 
 int WindowDpi(HWND window) {

@@ -14,8 +14,11 @@ int ScaleToDpi(int value, int dpi);
 int ScaleFromDpi(int pixels, int dpi);
 // Pixels at one DPI as pixels at another: what a display change does to sizes kept in pixels.
 int ScaleBetweenDpi(int pixels, int fromDpi, int toDpi);
-// The glyph size drawn for `dpi` (16, 24 or 32): the one nearest 16 pixels scaled, the larger
-// one midway.
+// The size a picture designed at `designSize` pixels is drawn for `dpi`: pictures are drawn at
+// one, one and a half and two times their design size, and the one nearest the design size
+// scaled is shown, the larger one midway.
+int DrawnSizeForDpi(int designSize, int dpi);
+// The glyph size drawn for `dpi`: 16, 24 or 32.
 int GlyphSizeForDpi(int dpi);
 // The DPI `window` is shown at; the screen's where the system keeps no DPI per window.
 int WindowDpi(HWND window);

@@ -7,7 +7,9 @@ bool CodePageWarningNeeded(UINT codePage) {
 }
 
 std::wstring CodePageWarningText(UINT codePage) {
-    const std::wstring number = std::to_wstring(codePage);
+    // Digits widen one for one; std::to_wstring would bring the wide printf into the program.
+    const std::string digits = std::to_string(codePage);
+    const std::wstring number(digits.begin(), digits.end());
     std::wstring text = L"ぽるてなはコード ページ 932 (日本語) の文字で動作します。";
     text += L"このシステムのコード ページは " + number + L" のため、";
     text += L"文字やファイル名が正しく表示されません。";

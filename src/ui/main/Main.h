@@ -252,7 +252,7 @@ private:
     void CreateToolBar();
     void CreateLists();
     // A glyph strip drawn for the window's DPI.
-    TImageList Glyphs(TGlyphIds ids) const;
+    TImageList Glyphs(TGlyphLook look) const;
     void ChooseView(TMenuItem& item, TToolButton* button);
     void ChooseSeparator(TAction& action);
     // Shows or hides a bar along an edge, changing the client height so the lists keep theirs.

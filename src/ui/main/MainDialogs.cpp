@@ -1,9 +1,8 @@
 // The two dialog components as designed, the old-list limit command and the About command.
 #include "ui/main/Main.h"
 
+#include "core/Text.h"
 #include "version.h"
-
-#include <cstdio>
 
 namespace porutena {
 
@@ -25,10 +24,8 @@ void TfrmMain::DesignDialogs() {
 }
 
 void TfrmMain::actOldListNumExecute() {
-    char information[64];
-    std::snprintf(information, sizeof information, "現在値：%d  (%d～%d)",
-                  FRegistry->GetOldListNum(), OldListNumMin, OldListNumMax);
-    dlgOldListNum.Information = information;
+    dlgOldListNum.Information = "現在値：" + IntToStr(FRegistry->GetOldListNum()) + "  (" +
+                                IntToStr(OldListNumMin) + "～" + IntToStr(OldListNumMax) + ")";
     dlgOldListNum.SetMin(OldListNumMin);
     dlgOldListNum.SetMax(OldListNumMax);
     if (!dlgOldListNum.Execute())

@@ -11,8 +11,6 @@ namespace porutena {
 namespace {
 
 constexpr TGlyphIds ToolBarGlyphs{IDB_TOOLBAR, IDB_TOOLBAR_24, IDB_TOOLBAR_32};
-constexpr TGlyphIds DisabledGlyphs{IDB_TOOLBAR_DISABLED, IDB_TOOLBAR_DISABLED_24,
-                                   IDB_TOOLBAR_DISABLED_32};
 
 } // namespace
 
@@ -35,8 +33,8 @@ void TfrmMain::CreateControls() {
 }
 
 void TfrmMain::CreateToolBar() {
-    imlToolBar = Glyphs(ToolBarGlyphs);
-    imlToolBar2 = Glyphs(DisabledGlyphs);
+    imlToolBar = Glyphs(TGlyphLook::Drawn);
+    imlToolBar2 = Glyphs(TGlyphLook::Disabled);
     tbrTool.Create(imlToolBar.Get(), imlToolBar2.Get(), MainLayout::ToolBarHeight,
                    MainLayout::ToolBarIndent, MainLayout::ToolBarBorderWidth);
     using enum TToolButtonStyle;
@@ -79,8 +77,9 @@ void TfrmMain::CreateLists() {
     SetPopupMenu(lsvFileList.Handle(), &ppmMain);
 }
 
-TImageList TfrmMain::Glyphs(TGlyphIds ids) const {
-    return LoadImageList(App().Instance(), GlyphIdForDpi(ids, Dpi()), GlyphSizeForDpi(Dpi()));
+TImageList TfrmMain::Glyphs(TGlyphLook look) const {
+    return LoadImageList(App().Instance(), GlyphIdForDpi(ToolBarGlyphs, Dpi()),
+                         GlyphSizeForDpi(Dpi()), look);
 }
 
 TBounds TfrmMain::Panel2() const {
@@ -127,8 +126,8 @@ void TfrmMain::ResizeOldList(int height) {
 
 void TfrmMain::FormDpiChanged(int oldDpi) {
     // The bar lets go of the old glyphs before they are freed.
-    TImageList images = Glyphs(ToolBarGlyphs);
-    TImageList disabled = Glyphs(DisabledGlyphs);
+    TImageList images = Glyphs(TGlyphLook::Drawn);
+    TImageList disabled = Glyphs(TGlyphLook::Disabled);
     tbrTool.SetImages(images.Get(), disabled.Get());
     imlToolBar = std::move(images);
     imlToolBar2 = std::move(disabled);

@@ -4,6 +4,8 @@
 #include "ui/frame/Dpi.h"
 
 #include <climits>
+#include <cstring>
+#include <vector>
 
 namespace porutena::test {
 namespace {
@@ -48,6 +50,7 @@ int IconWidth(HICON icon) {
 }
 
 // The width of the image an icon resource holds for `size`; LoadImage would scale any other.
+// The images are PNG: the width is the big-endian number at byte 16, in the header chunk.
 int IconImageWidth(HINSTANCE instance, int resourceId, int size) {
     HRSRC group = FindResourceA(instance, MAKEINTRESOURCEA(resourceId), RT_GROUP_ICON);
     auto* directory = static_cast<BYTE*>(LockResource(LoadResource(instance, group)));
@@ -55,9 +58,41 @@ int IconImageWidth(HINSTANCE instance, int resourceId, int size) {
         return 0;
     const int id = LookupIconIdFromDirectoryEx(directory, TRUE, size, size, LR_DEFAULTCOLOR);
     HRSRC image = FindResourceA(instance, MAKEINTRESOURCEA(id), RT_ICON);
-    auto* header =
-        static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(instance, image)));
-    return header ? header->biWidth : 0;
+    const auto* png = static_cast<const BYTE*>(LockResource(LoadResource(instance, image)));
+    if (!png || SizeofResource(instance, image) < 24 || std::memcmp(png + 1, "PNG", 3) != 0)
+        return 0;
+    return png[16] << 24 | png[17] << 16 | png[18] << 8 | png[19];
+}
+
+constexpr COLORREF Green = RGB(0, 160, 0);
+
+// The pixels of a list's glyphs drawn one below the other on green, row by row.
+std::vector<COLORREF> GlyphPixels(HIMAGELIST list, int size) {
+    const int count = ImageList_GetImageCount(list);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size;
+    info.bmiHeader.biHeight = -size * count; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    HBRUSH green = CreateSolidBrush(Green);
+    const RECT all{0, 0, size, size * count};
+    FillRect(dc, &all, green);
+    DeleteObject(green);
+    for (int i = 0; i < count; ++i)
+        ImageList_Draw(list, i, dc, 0, i * size, ILD_NORMAL);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < size * count; ++y)
+        for (int x = 0; x < size; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
 }
 
 // The form's client area as it paints itself into a bitmap.
@@ -204,13 +239,14 @@ TEST_F(ControlsTest, ToolbarShowsBothGlyphListsAtItsHeight) {
 
 TEST_F(ControlsTest, DesignValuesAndGlyphsFollowTheDpi) {
     // The scaled sizes themselves are checked on the real window at each DPI (DpiTest).
+    // `picture`: the size of the About box's 32-pixel pictures.
     const struct {
-        int dpi, glyph, toolbar, disabled, ok, cancel;
+        int dpi, glyph, picture, toolbar, ok, cancel;
     } cases[] = {
-        {96, 16, IDB_TOOLBAR, IDB_TOOLBAR_DISABLED, IDB_OK_GLYPH, IDB_CANCEL_GLYPH},
-        {120, 24, IDB_TOOLBAR_24, IDB_TOOLBAR_DISABLED_24, IDB_OK_GLYPH_24, IDB_CANCEL_GLYPH_24},
-        {144, 24, IDB_TOOLBAR_24, IDB_TOOLBAR_DISABLED_24, IDB_OK_GLYPH_24, IDB_CANCEL_GLYPH_24},
-        {192, 32, IDB_TOOLBAR_32, IDB_TOOLBAR_DISABLED_32, IDB_OK_GLYPH_32, IDB_CANCEL_GLYPH_32},
+        {96, 16, 32, IDB_TOOLBAR, IDB_OK_GLYPH, IDB_CANCEL_GLYPH},
+        {120, 24, 48, IDB_TOOLBAR_24, IDB_OK_GLYPH_24, IDB_CANCEL_GLYPH_24},
+        {144, 24, 48, IDB_TOOLBAR_24, IDB_OK_GLYPH_24, IDB_CANCEL_GLYPH_24},
+        {192, 32, 64, IDB_TOOLBAR_32, IDB_OK_GLYPH_32, IDB_CANCEL_GLYPH_32},
     };
     HINSTANCE instance = GetModuleHandleA(nullptr);
     for (const auto& c : cases) {
@@ -221,13 +257,35 @@ TEST_F(ControlsTest, DesignValuesAndGlyphsFollowTheDpi) {
         for (int value : {569, 30, 25, 7, 1})
             EXPECT_EQ(ScaleFromDpi(ScaleToDpi(value, c.dpi), c.dpi), value);
         ASSERT_EQ(GlyphSizeForDpi(c.dpi), c.glyph);
+        ASSERT_EQ(DrawnSizeForDpi(32, c.dpi), c.picture);
         // Each strip and icon is drawn at that size.
-        EXPECT_EQ(ImageList_GetImageCount(LoadImageList(instance, c.toolbar, c.glyph).Get()), 10);
-        EXPECT_EQ(ImageList_GetImageCount(LoadImageList(instance, c.disabled, c.glyph).Get()), 10);
+        const TImageList toolbar = LoadImageList(instance, c.toolbar, c.glyph);
+        const TImageList disabled =
+            LoadImageList(instance, c.toolbar, c.glyph, TGlyphLook::Disabled);
+        EXPECT_EQ(ImageList_GetImageCount(toolbar.Get()), 10);
+        EXPECT_EQ(ImageList_GetImageCount(disabled.Get()), 10);
         EXPECT_EQ(ImageList_GetImageCount(LoadImageList(instance, c.ok, c.glyph).Get()), 1);
         EXPECT_EQ(ImageList_GetImageCount(LoadImageList(instance, c.cancel, c.glyph).Get()), 1);
-        for (int icon : {IDI_PORUTENA, IDI_ABOUT_IMAGE})
+        for (int icon : {IDI_PORUTENA, IDI_ABOUT_IMAGE}) {
             EXPECT_EQ(IconImageWidth(instance, icon, c.glyph), c.glyph);
+            EXPECT_EQ(IconImageWidth(instance, icon, c.picture), c.picture);
+        }
+        // The disabled look: the same transparent pixels, every other one a light grey.
+        const std::vector<COLORREF> drawn = GlyphPixels(toolbar.Get(), c.glyph);
+        const std::vector<COLORREF> greyed = GlyphPixels(disabled.Get(), c.glyph);
+        ASSERT_EQ(greyed.size(), drawn.size());
+        int grey = 0;
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            const COLORREF p = greyed[i];
+            ASSERT_EQ(p == Green, drawn[i] == Green) << "pixel " << i;
+            if (p == Green)
+                continue;
+            ASSERT_TRUE(GetRValue(p) == GetGValue(p) && GetGValue(p) == GetBValue(p) &&
+                        GetRValue(p) >= 128 && GetRValue(p) <= 240)
+                << "pixel " << i << " " << std::hex << p;
+            ++grey;
+        }
+        EXPECT_GT(grey, c.glyph * c.glyph);
     }
     HDC screen = GetDC(nullptr);
     const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);

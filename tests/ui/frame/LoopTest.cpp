@@ -263,7 +263,7 @@ TEST_F(LoopTest, RefusedCreationsShowTheCallAndTheSystemsReason) {
     } cases[] = {
         {"CreateWindowExA",
          [](TForm& form) { CreateControl(form, "PorutenaNoSuchClass", "", WS_VISIBLE, {}); }},
-        {"ImageList_LoadImageA", [=](TForm&) { LoadImageList(instance, 0x7FFF, 16); }},
+        {"LoadImageA", [=](TForm&) { LoadImageList(instance, 0x7FFF, 16); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.call);

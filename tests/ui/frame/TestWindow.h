@@ -99,7 +99,8 @@ public:
         {.caption = "太字", .shortCut = ShortCut('B', scCtrl), .onClick = Counter("popupBold")});
 
     TImageList imlToolBar = LoadImageList(GetModuleHandleA(nullptr), IDB_TOOLBAR, 16);
-    TImageList imlToolBar2 = LoadImageList(GetModuleHandleA(nullptr), IDB_TOOLBAR_DISABLED, 16);
+    TImageList imlToolBar2 =
+        LoadImageList(GetModuleHandleA(nullptr), IDB_TOOLBAR, 16, TGlyphLook::Disabled);
     TToolBar tbrTool{*this};
     TToolButton* tlbCopy = nullptr;
     TToolButton* tlbAll = nullptr;

@@ -3,6 +3,8 @@
 // move to a display of another DPI, and the stored sizes at 96 DPI.
 #include "MainTestSupport.h"
 
+#include "resource.h"
+#include "ui/dialogs/About.h"
 #include "ui/dialogs/InputInteger.h"
 #include "ui/dialogs/ModalDriver.h"
 
@@ -12,16 +14,17 @@
 namespace porutena::test {
 namespace {
 
-// The 96-DPI design values times the scale, with the glyphs and the font drawn for it.
+// The 96-DPI design values times the scale, with the glyphs, the About box's pictures and the
+// font drawn for it.
 struct TScale {
     int dpi, windowWidth, toolBarHeight, buttonWidth, editHeight, oldListHeight;
-    int dialogWidth, dialogHeight, okWidth, glyph, fontHeight;
+    int dialogWidth, dialogHeight, okWidth, glyph, picture, fontHeight;
 };
 constexpr TScale Scales[] = {
-    {96, 569, 30, 23, 20, 85, 186, 79, 81, 16, -12},
-    {120, 711, 38, 29, 25, 106, 233, 99, 101, 24, -15},
-    {144, 854, 45, 35, 30, 128, 279, 119, 122, 24, -18},
-    {192, 1138, 60, 46, 40, 170, 372, 158, 162, 32, -24},
+    {96, 569, 30, 23, 20, 85, 186, 79, 81, 16, 32, -12},
+    {120, 711, 38, 29, 25, 106, 233, 99, 101, 24, 48, -15},
+    {144, 854, 45, 35, 30, 128, 279, 119, 122, 24, 48, -18},
+    {192, 1138, 60, 46, 40, 170, 372, 158, 162, 32, 64, -24},
 };
 
 const TScale& ScaleAt(int dpi) {
@@ -35,6 +38,17 @@ const TScale& ScaleAt(int dpi) {
 int StartDpi() {
     const char* named = std::getenv("PORUTENA_TEST_DPI");
     return named ? std::atoi(named) : 96;
+}
+
+int IconWidth(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info))
+        return 0;
+    BITMAP bitmap{};
+    GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
 }
 
 int GlyphWidth(HIMAGELIST list) {
@@ -94,6 +108,25 @@ protected:
         EXPECT_EQ(driver.stepsRun, 1);
         return seen;
     }
+    // The About box's two pictures, each as wide as drawn for the DPI and wholly in its place.
+    void ExpectAboutPicturesAt(TfrmMain& w, const TScale& s) {
+        SCOPED_TRACE("About box at " + std::to_string(s.dpi));
+        app.SetIcon(IDI_PORUTENA);
+        TModalDriver driver(app);
+        driver
+            .Then([&](TForm& form) {
+                TAboutBox& box = ModalForm<TAboutBox>(form);
+                for (const TImage* picture : {&box.Icon, &box.Image1}) {
+                    EXPECT_EQ(IconWidth(picture->Icon()), s.picture);
+                    EXPECT_GE(BoundsOf(picture->Handle()).width, s.picture);
+                    EXPECT_GE(BoundsOf(picture->Handle()).height, s.picture);
+                }
+                PostClick(box.Button1);
+            })
+            .Start();
+        SendCommand(w.Handle(), w.mnuAbout.Command());
+        EXPECT_EQ(driver.stepsRun, 1);
+    }
 };
 
 TEST_F(DpiTest, TheWindowAndTheIntegerDialogFollowTheDisplayScale) {
@@ -106,6 +139,7 @@ TEST_F(DpiTest, TheWindowAndTheIntegerDialogFollowTheDisplayScale) {
     EXPECT_NEAR(dialog.clientWidth, s.dialogWidth, 2);
     EXPECT_NEAR(dialog.clientHeight, s.dialogHeight, 2);
     EXPECT_EQ(dialog.glyph, s.glyph);
+    ExpectAboutPicturesAt(w, s);
 }
 
 TEST_F(DpiTest, AMoveToAnotherDisplayTakesTheSuggestedRectAndItsScale) {
@@ -126,6 +160,7 @@ TEST_F(DpiTest, AMoveToAnotherDisplayTakesTheSuggestedRectAndItsScale) {
     EXPECT_NEAR(dialog.okWidth, s.okWidth, 2);
     EXPECT_EQ(dialog.glyph, s.glyph);
     EXPECT_EQ(dialog.okWidthAt96, 81);
+    ExpectAboutPicturesAt(w, s);
 }
 
 TEST_F(DpiTest, StoredSizesAreAt96DpiAndTheAutomaticWidthCodesStay) {

@@ -130,6 +130,7 @@ TEST(OpenFileDialog, FailuresAreErrorsNotCancels) {
          "選択したﾌｧｲﾙが多すぎます。一度に選択するﾌｧｲﾙの数を減らしてください。"},
         {CDERR_INITIALIZATION, "ﾌｧｲﾙを選択するﾀﾞｲｱﾛｸﾞでｴﾗｰが発生しました。(ｴﾗｰｺｰﾄﾞ $2)"},
         {FNERR_INVALIDFILENAME, "ﾌｧｲﾙを選択するﾀﾞｲｱﾛｸﾞでｴﾗｰが発生しました。(ｴﾗｰｺｰﾄﾞ $3002)"},
+        {CDERR_DIALOGFAILURE, "ﾌｧｲﾙを選択するﾀﾞｲｱﾛｸﾞでｴﾗｰが発生しました。(ｴﾗｰｺｰﾄﾞ $FFFF)"},
     };
     for (const Case& c : cases) {
         TOpenFileDialog dialog(nullptr, Fail(), Error(c.code));
