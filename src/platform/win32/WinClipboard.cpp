@@ -10,8 +10,7 @@ namespace porutena {
 
 namespace {
 
-// The program's text is code page 932, Japanese.
-constexpr UINT TextCodePage = 932;
+// The program's text is code page 932, the default ANSI code page of this locale.
 constexpr LCID TextLocale =
     MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN), SORT_DEFAULT);
 
@@ -38,22 +37,6 @@ TGlobalMemory TextBlock(std::string_view text) {
     });
 }
 
-// `text` in UTF-16 with its closing NUL. The text is code page 932 whatever the process's code
-// page, so the conversion names it rather than leaving it to the system.
-TGlobalMemory UnicodeBlock(std::string_view text) {
-    const int size = static_cast<int>(text.size());
-    const int length =
-        text.empty() ? 0 : MultiByteToWideChar(TextCodePage, 0, text.data(), size, nullptr, 0);
-    if (length == 0 && !text.empty())
-        ThrowCannotWrite();
-    return FilledBlock((static_cast<std::size_t>(length) + 1) * sizeof(wchar_t), [&](void* block) {
-        auto* data = static_cast<wchar_t*>(block);
-        if (length > 0)
-            MultiByteToWideChar(TextCodePage, 0, text.data(), size, data, length);
-        data[length] = L'\0';
-    });
-}
-
 TGlobalMemory LocaleBlock() {
     return FilledBlock(sizeof(LCID), [](void* block) {
         const LCID locale = TextLocale;
@@ -65,13 +48,14 @@ TGlobalMemory LocaleBlock() {
 
 void TWinClipboard::SetText(std::string_view text) {
     // The blocks are filled before the clipboard is opened, so others wait as little as can be.
+    // No UTF-16 block: the system makes CF_UNICODETEXT from CF_TEXT by the code page of
+    // CF_LOCALE when a reader asks for it, which spares converting and handing over twice the
+    // bytes of a long list at every copy.
     const std::string_view kept = text.substr(0, text.find('\0'));
     struct TFormat {
         UINT Id;
         TGlobalMemory Memory;
-    } formats[] = {{CF_TEXT, TextBlock(kept)},
-                   {CF_UNICODETEXT, UnicodeBlock(kept)},
-                   {CF_LOCALE, LocaleBlock()}};
+    } formats[] = {{CF_TEXT, TextBlock(kept)}, {CF_LOCALE, LocaleBlock()}};
     const TClipboardSession session(FOwner);
     if (!EmptyClipboard())
         ThrowCannotWrite();

@@ -12,8 +12,9 @@ public:
     // this object.
     explicit TWinClipboard(HWND owner) noexcept : FOwner(owner) {}
 
-    // The text goes there as code page 932 text, as UTF-16 converted from it and with the
-    // Japanese locale, so programs reading UTF-16 get it right whatever the system's code page.
+    // The text goes there as code page 932 text marked with the Japanese locale, from whose
+    // code page the system makes the UTF-16 form for programs that ask for it, whatever the
+    // system's own code page.
     // Another program may hold the clipboard for a moment (clipboard viewers read it after
     // every change), so opening is tried a few times over about 40 ms before it fails.
     void SetText(std::string_view text) override;

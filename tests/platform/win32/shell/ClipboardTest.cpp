@@ -97,8 +97,8 @@ TEST_P(ClipboardRoundTrip, TextComesBackAsPut) {
 
     EXPECT_EQ(clipboard.GetText(), text);
     EXPECT_EQ(TWinClipboard(nullptr).GetText(), text);
-    // Converted from code page 932 whatever the process's code page (the run under another
-    // locale tells ours from the system's own conversion).
+    // Converted from code page 932, the locale's, whatever the process's code page (the run
+    // under another locale tells the two apart).
     EXPECT_EQ(UnicodeText(), test::ToWide(text));
     EXPECT_EQ(Locale(), 0x0411u);
     const std::set<UINT> formats = Formats();
@@ -128,7 +128,7 @@ TEST(Clipboard, OnlyTextIsLeftThere) {
 
     TWinClipboard(window.Handle()).SetText("ソ.txt");
 
-    // Our text, its UTF-16 form and locale, and the OEM text the system makes; nothing else.
+    // Our text and its locale, and the UTF-16 and OEM text the system makes; nothing else.
     const std::set<UINT> text = {CF_TEXT, CF_OEMTEXT, CF_UNICODETEXT, CF_LOCALE};
     const std::set<UINT> formats = Formats();
     EXPECT_TRUE(formats.count(CF_TEXT));
