@@ -2,6 +2,7 @@
 #include "platform/win32/CurrentUserKeyStore.h"
 #include "platform/win32/Process.h"
 #include "platform/win32/Win32DirectorySearch.h"
+#include "platform/win32/WideText.h"
 #include "resource.h"
 #include "ui/frame/Frame.h"
 #include "ui/main/CodePageWarning.h"
@@ -33,7 +34,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     } catch (const std::exception& e) {
         // The application or its main form could not be made (a window class, the font, a
         // menu): only the system's box is left to say so.
-        MessageBoxA(nullptr, ErrorBoxText(e.what()).c_str(), "ぽるてな", MB_ICONSTOP | MB_OK);
+        MessageBoxW(nullptr, Widen(ErrorBoxText(e.what())).c_str(), L"ぽるてな",
+                    MB_ICONSTOP | MB_OK);
         return 1;
     }
     return 0;

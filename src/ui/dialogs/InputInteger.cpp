@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/Text.h"
 #include "platform/win32/ScopeGuards.h"
+#include "platform/win32/WideText.h"
 #include "resource.h"
 
 namespace porutena {
@@ -56,8 +57,8 @@ void TIntegerDlg::SetInformation(std::string_view text) {
     const TWindowDC dc(Information.Handle());
     const TSelectedObject font(dc.Get(), Font());
     RECT r{0, 0, 0, 0};
-    std::string copy(text.empty() ? " " : text);
-    DrawTextA(dc.Get(), copy.c_str(), static_cast<int>(copy.size()), &r, DT_CALCRECT | DT_NOPREFIX);
+    const std::wstring wide = Widen(text.empty() ? std::string_view(" ") : text);
+    DrawTextW(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &r, DT_CALCRECT | DT_NOPREFIX);
     Information.SetBounds({Scale(8), Scale(8), r.right, r.bottom});
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "platform/win32/LastError.h"
+#include "platform/win32/WideText.h"
 #include "ui/frame/Dpi.h"
 #include "ui/frame/Form.h"
 #include "ui/frame/Splitter.h"
@@ -15,12 +16,13 @@ namespace {
 // Idle work (the hint under the mouse) also runs when the mouse leaves our windows.
 constexpr UINT IdleTimerMs = 250;
 
-LOGFONTA FormFont() {
-    LOGFONTA lf{};
+LOGFONTW FormFont() {
+    LOGFONTW lf{};
     lf.lfHeight = -12;
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpynA(lf.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+    // By its UTF-16 name: GDI reads a narrow face name in the system's code page.
+    lstrcpynW(lf.lfFaceName, L"ＭＳ Ｐゴシック", LF_FACESIZE);
     return lf;
 }
 
@@ -30,27 +32,29 @@ TApplication::TApplication(HINSTANCE instance) : FInstance(instance) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
 
-    WNDCLASSEXA wc{};
+    const std::wstring formClass = Widen(FormClassName);
+    const std::wstring splitterClass = Widen(SplitterClassName);
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = TForm::WindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = FormClassName;
-    CheckedHandle(RegisterClassExA(&wc), "RegisterClassExA");
+    wc.lpszClassName = formClass.c_str();
+    CheckedHandle(RegisterClassExW(&wc), "RegisterClassExW");
     wc.lpfnWndProc = TSplitter::WindowProc;
     wc.hCursor = LoadCursor(nullptr, IDC_SIZENS);
-    wc.lpszClassName = SplitterClassName;
-    CheckedHandle(RegisterClassExA(&wc), "RegisterClassExA");
+    wc.lpszClassName = splitterClass.c_str();
+    CheckedHandle(RegisterClassExW(&wc), "RegisterClassExW");
 
-    const LOGFONTA lf = FormFont();
-    FFont.Reset(CheckedHandle(CreateFontIndirectA(&lf), "CreateFontIndirectA"));
+    const LOGFONTW lf = FormFont();
+    FFont.Reset(CheckedHandle(CreateFontIndirectW(&lf), "CreateFontIndirectW"));
 }
 
 TApplication::~TApplication() {
-    UnregisterClassA(FormClassName, FInstance);
-    UnregisterClassA(SplitterClassName, FInstance);
+    UnregisterClassW(Widen(FormClassName).c_str(), FInstance);
+    UnregisterClassW(Widen(SplitterClassName).c_str(), FInstance);
 }
 
 void TApplication::SetIcon(int resourceId) {
@@ -88,8 +92,8 @@ HFONT TApplication::Font(int dpi) {
         return FFont.Get();
     auto& font = FScaledFonts[dpi];
     if (!font) {
-        const LOGFONTA lf = FontForDpi(FormFont(), dpi);
-        font.Reset(CheckedHandle(CreateFontIndirectA(&lf), "CreateFontIndirectA"));
+        const LOGFONTW lf = FontForDpi(FormFont(), dpi);
+        font.Reset(CheckedHandle(CreateFontIndirectW(&lf), "CreateFontIndirectW"));
     }
     return font.Get();
 }

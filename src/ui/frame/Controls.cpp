@@ -27,24 +27,16 @@ WPARAM UnitOffset(std::string_view text, int bytes) {
 } // namespace
 
 HWND CreateControl(TForm& form, const char* className, std::string_view text, DWORD style,
-                   TBounds bounds, DWORD exStyle, TControlText kind) {
+                   TBounds bounds, DWORD exStyle) {
     assert(form.Handle() && className);
     const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.NewCommandId()));
     // Siblings that overlap while they move do not draw over each other.
     style |= WS_CHILD | WS_CLIPSIBLINGS;
-    HWND control = nullptr;
-    if (kind == TControlText::Unicode) {
-        control = CreateWindowExW(exStyle, Widen(className).c_str(), Widen(text).c_str(), style,
-                                  bounds.x, bounds.y, bounds.width, bounds.height, form.Handle(),
-                                  id, form.App().Instance(), nullptr);
-        CheckedHandle(control, "CreateWindowExW");
-    } else {
-        control = CreateWindowExA(exStyle, className, std::string(text).c_str(), style, bounds.x,
-                                  bounds.y, bounds.width, bounds.height, form.Handle(), id,
-                                  form.App().Instance(), nullptr);
-        CheckedHandle(control, "CreateWindowExA");
-    }
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(form.Font()), FALSE);
+    HWND control = CreateWindowExW(exStyle, Widen(className).c_str(), Widen(text).c_str(), style,
+                                   bounds.x, bounds.y, bounds.width, bounds.height, form.Handle(),
+                                   id, form.App().Instance(), nullptr);
+    CheckedHandle(control, "CreateWindowExW");
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(form.Font()), FALSE);
     return control;
 }
 
@@ -78,7 +70,7 @@ std::string TWinControl::Text() const {
 }
 
 void TWinControl::SetText(std::string_view text) {
-    SetWindowTextA(FHandle, std::string(text).c_str());
+    SetWindowTextW(FHandle, Widen(text).c_str());
 }
 
 TBounds TWinControl::Bounds() const {
@@ -107,8 +99,7 @@ void SetBoundsTogether(std::initializer_list<std::pair<TWinControl*, TBounds>> m
 }
 
 void TEdit::Create(TForm& form, TBounds bounds, DWORD style) {
-    Attach(CreateControl(form, "EDIT", "", WS_VISIBLE | style, bounds, WS_EX_CLIENTEDGE,
-                         TControlText::Unicode));
+    Attach(CreateControl(form, "EDIT", "", WS_VISIBLE | style, bounds, WS_EX_CLIENTEDGE));
 }
 
 std::string TEdit::SelText() const {
@@ -187,7 +178,7 @@ void TButton::SetGlyph(TImageList glyph) {
     const TForm* form = TForm::FromHandle(GetParent(FHandle));
     list.margin = {form ? form->Scale(4) : 4, 0, 0, 0};
     list.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
-    SendMessageA(FHandle, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
+    SendMessageW(FHandle, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
 }
 
 void TLabel::Create(TForm& form, TBounds bounds, std::string_view text, DWORD style) {
@@ -204,11 +195,11 @@ void TImage::Create(TForm& form, TBounds bounds) {
 }
 
 void TImage::SetIcon(HICON icon) {
-    SendMessageA(FHandle, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    SendMessageW(FHandle, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 
 HICON TImage::Icon() const {
-    return reinterpret_cast<HICON>(SendMessageA(FHandle, STM_GETICON, 0, 0));
+    return reinterpret_cast<HICON>(SendMessageW(FHandle, STM_GETICON, 0, 0));
 }
 
 void TStatusBar::Create(TForm& form, int height) {
@@ -217,8 +208,8 @@ void TStatusBar::Create(TForm& form, int height) {
     // A fixed height means the form places it; otherwise it sits at the bottom by itself.
     if (height > 0)
         style |= CCS_NORESIZE | CCS_NOPARENTALIGN;
-    Attach(CreateControl(form, STATUSCLASSNAMEA, "", style, {}));
-    SendMessageA(FHandle, SB_SIMPLE, TRUE, 0);
+    Attach(CreateControl(form, "msctls_statusbar32", "", style, {}));
+    SendMessageW(FHandle, SB_SIMPLE, TRUE, 0);
     AutoSize();
 }
 
@@ -229,14 +220,15 @@ std::string TStatusBar::SimpleText() const {
 
 void TStatusBar::SetSimpleText(std::string_view text) {
     FSimpleText = text;
-    SendMessageA(FHandle, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(FSimpleText.c_str()));
+    const std::wstring wide = Widen(FSimpleText);
+    SendMessageW(FHandle, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 void TStatusBar::AutoSize() {
     if (!FHandle)
         return;
     if (FHeight <= 0) {
-        SendMessageA(FHandle, WM_SIZE, 0, 0);
+        SendMessageW(FHandle, WM_SIZE, 0, 0);
         return;
     }
     HWND parent = GetParent(FHandle);

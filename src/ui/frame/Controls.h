@@ -12,14 +12,10 @@
 
 namespace porutena {
 
-// How a control's window keeps its text. A Unicode one counts character positions in UTF-16
-// units the same way on every system, where an ANSI one may count bytes or characters.
-enum class TControlText { Ansi, Unicode };
-
 // A child control of `form` with the form's font and a fresh id (WS_CHILD added to `style`).
 // Throws when the system cannot make it.
 HWND CreateControl(TForm& form, const char* className, std::string_view text, DWORD style,
-                   TBounds bounds, DWORD exStyle = 0, TControlText kind = TControlText::Ansi);
+                   TBounds bounds, DWORD exStyle = 0);
 
 class TWinControl : public TWindowObject {
 public:

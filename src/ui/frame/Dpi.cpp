@@ -22,7 +22,7 @@ int Rescale(int value, int numerator, int denominator) {
 // Calls of Windows 10 1607 and later; older systems and older Wine lack them, so they are
 // looked up rather than linked.
 template <class Proc> Proc* User32Proc(const char* name) {
-    HMODULE user32 = GetModuleHandleA("user32.dll");
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
     FARPROC proc = user32 ? GetProcAddress(user32, name) : nullptr;
     return proc ? reinterpret_cast<Proc*>(reinterpret_cast<void*>(proc)) : nullptr;
 }
@@ -76,7 +76,7 @@ int GlyphIdForDpi(TGlyphIds ids, int dpi) {
     }
 }
 
-LOGFONTA FontForDpi(LOGFONTA design, int dpi) {
+LOGFONTW FontForDpi(LOGFONTW design, int dpi) {
     design.lfHeight = ScaleToDpi(design.lfHeight, dpi);
     design.lfWidth = ScaleToDpi(design.lfWidth, dpi);
     return design;
@@ -94,7 +94,7 @@ RECT CentredWindowRect(HWND owner, int width, int height, DWORD style, DWORD exS
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (GetMonitorInfoA(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor))
+    if (GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor))
         area = monitor.rcMonitor;
     const int outerWidth = r.right - r.left;
     const int outerHeight = r.bottom - r.top;

@@ -32,7 +32,7 @@ struct TGlyphIds {
 int GlyphIdForDpi(TGlyphIds ids, int dpi);
 
 // A font designed at 96 DPI, made for `dpi`.
-LOGFONTA FontForDpi(LOGFONTA design, int dpi);
+LOGFONTW FontForDpi(LOGFONTW design, int dpi);
 
 // The outer rectangle of a window of this style whose client area is `width` x `height`
 // pixels at `dpi`, centred on the monitor `owner` is on (the primary one without an owner).

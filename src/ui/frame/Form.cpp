@@ -1,6 +1,7 @@
 #include "ui/frame/Form.h"
 
 #include "platform/win32/LastError.h"
+#include "platform/win32/WideText.h"
 #include "ui/frame/Application.h"
 #include "ui/frame/Controls.h"
 #include "ui/frame/Menu.h"
@@ -29,11 +30,11 @@ void TForm::Create(std::string_view caption, int width, int height) {
     if (FKind == TFormKind::Main) {
         const int screenDpi = WindowDpi(nullptr);
         FDpi = screenDpi;
-        CheckedHandle(CreateWindowExA(0, FormClassName, text.c_str(),
+        CheckedHandle(CreateWindowExW(0, Widen(FormClassName).c_str(), Widen(text).c_str(),
                                       WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
                                       CW_USEDEFAULT, Scale(width), Scale(height), nullptr, menu,
                                       FApp.Instance(), this),
-                      "CreateWindowExA");
+                      "CreateWindowExW");
         // Placed on a monitor of another DPI than the screen's.
         if (FHandle && FDpi != screenDpi)
             SetWindowPos(FHandle, nullptr, 0, 0, Scale(width), Scale(height),
@@ -47,10 +48,10 @@ void TForm::Create(std::string_view caption, int width, int height) {
     FDpi = ownerForm ? ownerForm->Dpi() : WindowDpi(owner);
     const RECT r = CentredWindowRect(owner, Scale(width), Scale(height), style, exStyle,
                                      menu != nullptr, FDpi);
-    CheckedHandle(CreateWindowExA(exStyle, FormClassName, text.c_str(), style, r.left, r.top,
-                                  r.right - r.left, r.bottom - r.top, owner, menu, FApp.Instance(),
-                                  this),
-                  "CreateWindowExA");
+    CheckedHandle(CreateWindowExW(exStyle, Widen(FormClassName).c_str(), Widen(text).c_str(), style,
+                                  r.left, r.top, r.right - r.left, r.bottom - r.top, owner, menu,
+                                  FApp.Instance(), this),
+                  "CreateWindowExW");
 }
 
 void TForm::Destroy() {
@@ -63,7 +64,7 @@ std::string TForm::Caption() const {
 }
 
 void TForm::SetCaption(std::string_view caption) {
-    SetWindowTextA(FHandle, std::string(caption).c_str());
+    SetWindowTextW(FHandle, Widen(caption).c_str());
 }
 
 void TForm::Show() {
@@ -116,7 +117,7 @@ void TForm::Restore() {
 }
 
 void TForm::Close() {
-    SendMessageA(FHandle, WM_CLOSE, 0, 0);
+    SendMessageW(FHandle, WM_CLOSE, 0, 0);
 }
 
 void TForm::AddBevel(TBounds bounds) {
@@ -166,7 +167,7 @@ void TForm::SetPopupMenu(HWND control, TPopupMenu* menu) {
 LRESULT CALLBACK TForm::PopupOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR /*id*/, DWORD_PTR form) {
     if (message == WM_CONTEXTMENU) {
-        SendMessageA(reinterpret_cast<HWND>(form), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window),
+        SendMessageW(reinterpret_cast<HWND>(form), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window),
                      lParam);
         return 0;
     }
@@ -204,14 +205,14 @@ void TForm::Unregister(TMenu* menu) {
 LRESULT CALLBACK TForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     TForm* form;
     if (message == WM_NCCREATE) {
-        form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         form->FHandle = window;
         form->Bind(window);
     } else {
         form = FromHandle(window);
     }
     if (!form)
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     LRESULT result = 0;
     bool handled = false;
     form->FApp.Guard([&] { handled = form->Dispatch(message, wParam, lParam, result); });
@@ -220,7 +221,7 @@ LRESULT CALLBACK TForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
         form->FHandle = nullptr;
         form->FApp.FormDestroyed(*form, true);
     }
-    return handled ? result : DefWindowProcA(window, message, wParam, lParam);
+    return handled ? result : DefWindowProcW(window, message, wParam, lParam);
 }
 
 bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -19,18 +19,18 @@ void TForm::AdoptDpi() {
     if (FKind == TFormKind::Main)
         FDpi = WindowDpi(FHandle);
     if (HICON icon = FApp.Icon())
-        SendMessageA(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        SendMessageW(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     if (HICON icon = FApp.SmallIcon(FDpi))
-        SendMessageA(FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+        SendMessageW(FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
 void TForm::DpiChanged(int dpi, const RECT& suggested) {
     const int oldDpi = FDpi;
     FDpi = dpi;
     for (HWND child = GetWindow(FHandle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     if (HICON icon = FApp.SmallIcon(FDpi))
-        SendMessageA(FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+        SendMessageW(FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     FApp.Guard([&] { FormDpiChanged(oldDpi); });
     SetWindowPos(FHandle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

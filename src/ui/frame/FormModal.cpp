@@ -80,7 +80,7 @@ bool TForm::DialogKey(const MSG& msg) {
     HWND button = nullptr;
     if (msg.wParam == VK_RETURN) {
         auto code =
-            SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+            SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
         if (code & DLGC_WANTALLKEYS)
             return false;
         // Enter presses a focused push button, else the default button.

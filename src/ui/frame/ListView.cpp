@@ -8,37 +8,37 @@ namespace porutena {
 
 void TListView::Create(TForm& form, TBounds bounds, DWORD style) {
     style |= WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDATA;
-    Attach(CreateControl(form, WC_LISTVIEWA, "", style, bounds, WS_EX_CLIENTEDGE));
-    SendMessageA(FHandle, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    Attach(CreateControl(form, "SysListView32", "", style, bounds, WS_EX_CLIENTEDGE));
+    SendMessageW(FHandle, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 }
 
 void TListView::AddColumn(std::string_view caption, int width) {
-    std::string text(caption);
-    LVCOLUMNA column{};
+    std::wstring text = Widen(caption);
+    LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
     column.pszText = text.data();
     column.cx = width < 0 ? 0 : width;
-    HWND header = reinterpret_cast<HWND>(SendMessageA(FHandle, LVM_GETHEADER, 0, 0));
+    HWND header = reinterpret_cast<HWND>(SendMessageW(FHandle, LVM_GETHEADER, 0, 0));
     int index = header ? Header_GetItemCount(header) : 0;
-    SendMessageA(FHandle, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
+    SendMessageW(FHandle, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&column));
     if (width < 0)
         SetColumnWidth(index, width);
 }
 
 void TListView::SetColumnWidth(int column, int width) {
-    SendMessageA(FHandle, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width);
+    SendMessageW(FHandle, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width);
     auto index = static_cast<std::size_t>(column);
     if (FWidthCodes.size() <= index)
         FWidthCodes.resize(index + 1, {0, 0});
     int actual =
-        static_cast<int>(SendMessageA(FHandle, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+        static_cast<int>(SendMessageW(FHandle, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
     FWidthCodes[index] = {width < 0 ? width : 0, actual};
 }
 
 int TListView::ColumnWidth(int column) const {
     int actual =
-        static_cast<int>(SendMessageA(FHandle, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+        static_cast<int>(SendMessageW(FHandle, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
     // The code stands while the column keeps the width the control gave it for the code.
     auto index = static_cast<std::size_t>(column);
     if (index < FWidthCodes.size() && FWidthCodes[index].code != 0 &&
@@ -50,8 +50,8 @@ int TListView::ColumnWidth(int column) const {
 void TListView::SetItems(std::vector<std::string> texts) {
     FRows = std::move(texts);
     FSelected = -1;
-    SendMessageA(FHandle, LVM_DELETEALLITEMS, 0, 0);
-    SendMessageA(FHandle, LVM_SETITEMCOUNT, FRows.size(), 0);
+    SendMessageW(FHandle, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageW(FHandle, LVM_SETITEMCOUNT, FRows.size(), 0);
     InvalidateRect(FHandle, nullptr, TRUE);
 }
 
@@ -59,7 +59,7 @@ void TListView::DeleteItem(int row) {
     if (row < 0 || row >= Count())
         return;
     // The control may report the row deselected while deleting it: its text is still there.
-    SendMessageA(FHandle, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
+    SendMessageW(FHandle, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
     FRows.erase(FRows.begin() + row);
     if (FSelected == row)
         FSelected = -1;
@@ -73,28 +73,28 @@ std::string TListView::ItemText(int row) const {
 
 int TListView::SelectedIndex() const {
     return static_cast<int>(
-        SendMessageA(FHandle, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        SendMessageW(FHandle, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void TListView::Select(int row) {
-    LVITEMA item{};
+    LVITEMW item{};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     if (row < 0) {
         item.stateMask = LVIS_SELECTED;
-        SendMessageA(FHandle, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+        SendMessageW(FHandle, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
                      reinterpret_cast<LPARAM>(&item));
         return;
     }
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(FHandle, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+    SendMessageW(FHandle, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                  reinterpret_cast<LPARAM>(&item));
-    SendMessageA(FHandle, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    SendMessageW(FHandle, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
 
 RECT TListView::ItemRect(int row) const {
     RECT r{};
     r.left = LVIR_BOUNDS;
-    if (!SendMessageA(FHandle, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+    if (!SendMessageW(FHandle, LVM_GETITEMRECT, static_cast<WPARAM>(row),
                       reinterpret_cast<LPARAM>(&r)))
         return {};
     return r;
@@ -103,19 +103,12 @@ RECT TListView::ItemRect(int row) const {
 int TListView::ItemAt(POINT client) const {
     LVHITTESTINFO hit{};
     hit.pt = client;
-    return static_cast<int>(SendMessageA(FHandle, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    return static_cast<int>(SendMessageW(FHandle, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
 }
 
 bool TListView::HandleNotify(NMHDR& header, LRESULT& result) {
     result = 0;
     switch (header.code) {
-    case LVN_GETDISPINFOA: {
-        auto& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
-        if ((item.mask & LVIF_TEXT) && item.cchTextMax > 0)
-            lstrcpynA(item.pszText, item.iSubItem == 0 ? ItemText(item.iItem).c_str() : "",
-                      item.cchTextMax);
-        return true;
-    }
     case LVN_GETDISPINFOW: {
         auto& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
         if ((item.mask & LVIF_TEXT) && item.cchTextMax > 0) {

@@ -1,6 +1,7 @@
 #include "ui/frame/Menu.h"
 
 #include "platform/win32/LastError.h"
+#include "platform/win32/WideText.h"
 #include "ui/frame/Form.h"
 
 #include <cassert>
@@ -31,11 +32,11 @@ TMenuItem& TMenuItem::Add(TMenuItemProps props) {
     }
     auto& item =
         *FItems.emplace_back(std::make_unique<TMenuItem>(FMenu, this, std::move(props), false));
-    MENUITEMINFOA info{};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID;
     info.wID = static_cast<UINT>(item.FCommand);
-    InsertMenuItemA(FSubMenu, static_cast<UINT>(FItems.size() - 1), TRUE, &info);
+    InsertMenuItemW(FSubMenu, static_cast<UINT>(FItems.size() - 1), TRUE, &info);
     item.Update();
     if (item.Checked() && item.FRadioItem) {
         item.ChangeChecked(false);
@@ -74,17 +75,18 @@ void TMenuItem::Update() {
         text += '\t';
         text += ShortCutToText(FShortCut);
     }
-    MENUITEMINFOA info{};
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
     info.fType = FSeparator ? MFT_SEPARATOR : (FRadioItem ? MFT_RADIOCHECK : 0u);
     info.fState = (Enabled() ? 0u : MFS_DISABLED) | (Checked() ? MFS_CHECKED : 0u);
-    info.dwTypeData = text.data();
+    std::wstring wide = Widen(text);
+    info.dwTypeData = wide.data();
     info.hSubMenu = FSubMenu;
     UINT position = 0;
     while (FParent->FItems[position].get() != this)
         ++position;
-    SetMenuItemInfoA(FParent->FSubMenu, position, TRUE, &info);
+    SetMenuItemInfoW(FParent->FSubMenu, position, TRUE, &info);
     if (!FParent->FParent && FMenu.Form().Handle() &&
         GetMenu(FMenu.Form().Handle()) == FMenu.Handle())
         DrawMenuBar(FMenu.Form().Handle());

@@ -1,5 +1,6 @@
 #include "ui/frame/MessageBoxes.h"
 
+#include "platform/win32/WideText.h"
 #include "ui/frame/Application.h"
 #include "ui/frame/SystemDialogs.h"
 
@@ -7,17 +8,17 @@ namespace porutena {
 
 namespace {
 
-// MessageBoxA offers no position, so a CBT hook centres the box when it is first activated;
+// MessageBoxW offers no position, so a CBT hook centres the box when it is first activated;
 // a mark on the box keeps a later activation from moving it back after the user did.
-constexpr const char* CentredProp = "PorutenaCentred";
+constexpr const wchar_t* CentredProp = L"PorutenaCentred";
 
 LRESULT CALLBACK CentreHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE) {
         HWND box = reinterpret_cast<HWND>(wParam);
-        char className[16] = {};
-        GetClassNameA(box, className, sizeof className);
-        if (lstrcmpA(className, "#32770") == 0 && !GetPropA(box, CentredProp)) {
-            SetPropA(box, CentredProp, box);
+        wchar_t className[16] = {};
+        GetClassNameW(box, className, 16);
+        if (lstrcmpW(className, L"#32770") == 0 && !GetPropW(box, CentredProp)) {
+            SetPropW(box, CentredProp, box);
             RECT r;
             GetWindowRect(box, &r);
             int width = r.right - r.left;
@@ -27,7 +28,7 @@ LRESULT CALLBACK CentreHook(int code, WPARAM wParam, LPARAM lParam) {
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
     } else if (code == HCBT_DESTROYWND) {
-        RemovePropA(reinterpret_cast<HWND>(wParam), CentredProp);
+        RemovePropW(reinterpret_cast<HWND>(wParam), CentredProp);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -37,8 +38,8 @@ LRESULT CALLBACK CentreHook(int code, WPARAM wParam, LPARAM lParam) {
 int TSystemMessageBoxes::Show(HWND owner, const std::string& text, const std::string& caption,
                               UINT flags) {
     const TSystemDialogScope scope;
-    HHOOK hook = SetWindowsHookExA(WH_CBT, CentreHook, nullptr, GetCurrentThreadId());
-    int result = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+    HHOOK hook = SetWindowsHookExW(WH_CBT, CentreHook, nullptr, GetCurrentThreadId());
+    int result = MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), flags);
     if (hook)
         UnhookWindowsHookEx(hook);
     return result;

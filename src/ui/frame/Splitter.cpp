@@ -16,7 +16,7 @@ LRESULT CALLBACK TSplitter::WindowProc(HWND window, UINT message, WPARAM wParam,
     bool handled = false;
     if (splitter)
         splitter->FApp->Guard([&] { handled = splitter->Message(message, lParam); });
-    return handled ? 0 : DefWindowProcA(window, message, wParam, lParam);
+    return handled ? 0 : DefWindowProcW(window, message, wParam, lParam);
 }
 
 bool TSplitter::Message(UINT message, LPARAM lParam) {

@@ -3,7 +3,7 @@
 namespace porutena {
 
 TSystemDialogScope::TSystemDialogScope()
-    : FHook(SetWindowsHookExA(WH_CALLWNDPROC, HookProc, nullptr, GetCurrentThreadId())) {}
+    : FHook(SetWindowsHookExW(WH_CALLWNDPROC, HookProc, nullptr, GetCurrentThreadId())) {}
 
 TSystemDialogScope::~TSystemDialogScope() {
     if (FHook)

@@ -41,8 +41,8 @@ TToolBar::~TToolBar() {
     if (FTips)
         Unbind(FTips);
     if (FHandle) {
-        SendMessageA(FHandle, TB_SETIMAGELIST, 0, 0);
-        SendMessageA(FHandle, TB_SETDISABLEDIMAGELIST, 0, 0);
+        SendMessageW(FHandle, TB_SETIMAGELIST, 0, 0);
+        SendMessageW(FHandle, TB_SETDISABLEDIMAGELIST, 0, 0);
     }
 }
 
@@ -56,11 +56,11 @@ void TToolBar::Create(HIMAGELIST images, HIMAGELIST disabledImages, int height, 
     // A fixed height means the form places it; otherwise it sizes itself to its buttons.
     if (height > 0)
         style |= CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
-    Attach(CreateControl(FForm, TOOLBARCLASSNAMEA, "", style, {}));
-    FTips = reinterpret_cast<HWND>(SendMessageA(FHandle, TB_GETTOOLTIPS, 0, 0));
+    Attach(CreateControl(FForm, "ToolbarWindow32", "", style, {}));
+    FTips = reinterpret_cast<HWND>(SendMessageW(FHandle, TB_GETTOOLTIPS, 0, 0));
     if (FTips)
         BindUntilDestroyed(FTips);
-    SendMessageA(FHandle, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(FHandle, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SetImages(images, disabledImages);
 }
 
@@ -72,8 +72,8 @@ void TToolBar::WindowGone(HWND window) {
 }
 
 void TToolBar::SetImages(HIMAGELIST images, HIMAGELIST disabledImages) {
-    SendMessageA(FHandle, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
-    SendMessageA(FHandle, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledImages));
+    SendMessageW(FHandle, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    SendMessageW(FHandle, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledImages));
     ApplyScale();
 }
 
@@ -81,8 +81,8 @@ void TToolBar::ApplyScale() {
     // The control's own button size for 16-pixel glyphs, which larger glyphs would not scale.
     constexpr int ButtonWidth = 23;
     constexpr int ButtonHeight = 22;
-    SendMessageA(FHandle, TB_SETINDENT, static_cast<WPARAM>(FForm.Scale(FIndent)), 0);
-    SendMessageA(FHandle, TB_SETBUTTONSIZE, 0,
+    SendMessageW(FHandle, TB_SETINDENT, static_cast<WPARAM>(FForm.Scale(FIndent)), 0);
+    SendMessageW(FHandle, TB_SETBUTTONSIZE, 0,
                  MAKELPARAM(FForm.Scale(ButtonWidth), FForm.Scale(ButtonHeight)));
     if (FBorderWidth > 0) {
         // Subclassing again with the same procedure only replaces the border it keeps.
@@ -92,16 +92,16 @@ void TToolBar::ApplyScale() {
                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     // A separator's width is fixed when it is added; its designed one is kept in its data.
-    const auto count = static_cast<int>(SendMessageA(FHandle, TB_BUTTONCOUNT, 0, 0));
+    const auto count = static_cast<int>(SendMessageW(FHandle, TB_BUTTONCOUNT, 0, 0));
     for (int index = 0; index < count; ++index) {
         TBBUTTON tb{};
-        SendMessageA(FHandle, TB_GETBUTTON, static_cast<WPARAM>(index),
+        SendMessageW(FHandle, TB_GETBUTTON, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(&tb));
         if (!(tb.fsStyle & BTNS_SEP) || tb.iBitmap == FForm.Scale(static_cast<int>(tb.dwData)))
             continue;
         tb.iBitmap = FForm.Scale(static_cast<int>(tb.dwData));
-        SendMessageA(FHandle, TB_DELETEBUTTON, static_cast<WPARAM>(index), 0);
-        SendMessageA(FHandle, TB_INSERTBUTTONA, static_cast<WPARAM>(index),
+        SendMessageW(FHandle, TB_DELETEBUTTON, static_cast<WPARAM>(index), 0);
+        SendMessageW(FHandle, TB_INSERTBUTTONW, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(&tb));
     }
     AutoSize();
@@ -147,7 +147,7 @@ TToolButton& TToolBar::AddButton(TToolButtonProps props) {
     tb.idCommand = button.FCommand;
     tb.fsStyle = button.FStyle == TToolButtonStyle::Check ? BTNS_CHECK : BTNS_BUTTON;
     tb.iString = -1;
-    SendMessageA(FHandle, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&tb));
+    SendMessageW(FHandle, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb));
     if (button.Down())
         button.SetDown(true);
     Sync(button);
@@ -160,7 +160,7 @@ void TToolBar::AddSeparator(int width) {
     tb.iBitmap = FForm.Scale(width);
     tb.fsStyle = BTNS_SEP;
     tb.dwData = static_cast<DWORD_PTR>(width);
-    SendMessageA(FHandle, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&tb));
+    SendMessageW(FHandle, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb));
 }
 
 TToolButton* TToolBar::FindCommand(int command) {
@@ -172,9 +172,9 @@ TToolButton* TToolBar::FindCommand(int command) {
 
 TToolButton* TToolBar::ButtonAt(POINT screen) {
     ScreenToClient(FHandle, &screen);
-    auto index = SendMessageA(FHandle, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&screen));
+    auto index = SendMessageW(FHandle, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&screen));
     TBBUTTON tb{};
-    if (index < 0 || !SendMessageA(FHandle, TB_GETBUTTON, static_cast<WPARAM>(index),
+    if (index < 0 || !SendMessageW(FHandle, TB_GETBUTTON, static_cast<WPARAM>(index),
                                    reinterpret_cast<LPARAM>(&tb)))
         return nullptr;
     return (tb.fsStyle & BTNS_SEP) ? nullptr : FindCommand(tb.idCommand);
@@ -184,7 +184,7 @@ void TToolBar::AutoSize() {
     if (!FHandle)
         return;
     if (FHeight <= 0) {
-        SendMessageA(FHandle, TB_AUTOSIZE, 0, 0);
+        SendMessageW(FHandle, TB_AUTOSIZE, 0, 0);
         return;
     }
     RECT client{};
@@ -210,22 +210,15 @@ std::string TToolBar::HintAt(POINT screen) {
 }
 
 bool TToolBar::HandleNotify(NMHDR& header, LRESULT& /*result*/) {
-    if (header.hwndFrom != FTips ||
-        (header.code != TTN_GETDISPINFOA && header.code != TTN_GETDISPINFOW))
+    if (header.hwndFrom != FTips || header.code != TTN_GETDISPINFOW)
         return false;
     TToolButton* button = FindCommand(static_cast<int>(header.idFrom));
     if (!button)
         return false;
-    if (header.code == TTN_GETDISPINFOA) {
-        auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
-        info.lpszText = button->FShortHint.data();
-        info.hinst = nullptr;
-    } else {
-        FWideTip = Widen(button->FShortHint);
-        auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
-        info.lpszText = FWideTip.data();
-        info.hinst = nullptr;
-    }
+    FWideTip = Widen(button->FShortHint);
+    auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
+    info.lpszText = FWideTip.data();
+    info.hinst = nullptr;
     return true;
 }
 
@@ -233,7 +226,7 @@ void TToolBar::Sync(const TToolButton& button) {
     if (!FHandle)
         return;
     LPARAM state = (button.Enabled() ? TBSTATE_ENABLED : 0) | (button.Down() ? TBSTATE_CHECKED : 0);
-    SendMessageA(FHandle, TB_SETSTATE, static_cast<WPARAM>(button.FCommand), state);
+    SendMessageW(FHandle, TB_SETSTATE, static_cast<WPARAM>(button.FCommand), state);
 }
 
 } // namespace porutena

@@ -6,7 +6,7 @@ namespace porutena {
 
 namespace {
 
-constexpr const char* WrapperProp = "PorutenaWrapper";
+constexpr const wchar_t* WrapperProp = L"PorutenaWrapper";
 
 } // namespace
 
@@ -16,11 +16,11 @@ TWindowObject* TWindowObject::FromWindow(HWND window) {
     DWORD process = 0;
     if (!window || !GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId())
         return nullptr;
-    return static_cast<TWindowObject*>(GetPropA(window, WrapperProp));
+    return static_cast<TWindowObject*>(GetPropW(window, WrapperProp));
 }
 
 void TWindowObject::Bind(HWND window) {
-    SetPropA(window, WrapperProp, this);
+    SetPropW(window, WrapperProp, this);
 }
 
 void TWindowObject::BindUntilDestroyed(HWND window) {
@@ -30,7 +30,7 @@ void TWindowObject::BindUntilDestroyed(HWND window) {
 
 void TWindowObject::Unbind(HWND window) {
     RemoveWindowSubclass(window, UnbindProc, 0);
-    RemovePropA(window, WrapperProp);
+    RemovePropW(window, WrapperProp);
 }
 
 // A property must be removed before its window is destroyed, and the wrapper must not reach

@@ -1,6 +1,7 @@
 #pragma once
-// A window's whole text: `char` through the ANSI calls (program text for the program's own
-// windows), `wchar_t` through the Unicode ones (as a Unicode control keeps it).
+// A window's whole text, read in UTF-16; as `char`, converted to program text.
+#include "platform/win32/WideText.h"
+
 #include <windows.h>
 
 #include <string>
@@ -9,17 +10,13 @@
 namespace porutena {
 
 template <class Char> std::basic_string<Char> WindowText(HWND window) {
-    constexpr bool wide = std::is_same_v<Char, wchar_t>;
-    const int length = wide ? GetWindowTextLengthW(window) : GetWindowTextLengthA(window);
-    std::basic_string<Char> text(static_cast<std::size_t>(length) + 1, Char());
-    const int capacity = static_cast<int>(text.size());
-    int copied = 0;
-    if constexpr (wide)
-        copied = GetWindowTextW(window, text.data(), capacity);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    if constexpr (std::is_same_v<Char, wchar_t>)
+        return text;
     else
-        copied = GetWindowTextA(window, text.data(), capacity);
-    text.resize(static_cast<std::size_t>(copied));
-    return text;
+        return Narrow(text);
 }
 
 } // namespace porutena

@@ -15,7 +15,7 @@ constexpr TGlyphIds ToolBarGlyphs{IDB_TOOLBAR, IDB_TOOLBAR_24, IDB_TOOLBAR_32};
 } // namespace
 
 bool TfrmMain::ShownByItself(HWND control) {
-    return (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0;
+    return (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void TfrmMain::CreateControls() {

@@ -81,17 +81,17 @@ TEST_F(LoopTest, HintFollowsControlsUnderThePoint) {
 
 TEST_F(LoopTest, TooltipsShowTheShortHint) {
     TTestWindow w(app);
-    NMTTDISPINFOA info{};
+    NMTTDISPINFOW info{};
     info.hdr.hwndFrom =
-        reinterpret_cast<HWND>(SendMessageA(w.tbrTool.Handle(), TB_GETTOOLTIPS, 0, 0));
-    info.hdr.code = TTN_GETDISPINFOA;
+        reinterpret_cast<HWND>(SendMessageW(w.tbrTool.Handle(), TB_GETTOOLTIPS, 0, 0));
+    info.hdr.code = TTN_GETDISPINFOW;
     info.hdr.idFrom = static_cast<UINT_PTR>(w.tlbCopy->Command());
-    SendMessageA(w.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(w.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
     ASSERT_NE(info.lpszText, nullptr);
-    EXPECT_STREQ(info.lpszText, "名前取得");
+    EXPECT_STREQ(info.lpszText, L"名前取得");
     info.hdr.idFrom = static_cast<UINT_PTR>(w.tlbAll->Command());
-    SendMessageA(w.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_STREQ(info.lpszText, "すべて");
+    SendMessageW(w.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(info.lpszText, L"すべて");
 }
 
 // Something else subclassing the form (as accessibility tools do) must not cut it off.
@@ -261,7 +261,7 @@ TEST_F(LoopTest, RefusedCreationsShowTheCallAndTheSystemsReason) {
         std::string call;
         std::function<void(TForm&)> make;
     } cases[] = {
-        {"CreateWindowExA",
+        {"CreateWindowExW",
          [](TForm& form) { CreateControl(form, "PorutenaNoSuchClass", "", WS_VISIBLE, {}); }},
         {"LoadImageA", [=](TForm&) { LoadImageList(instance, 0x7FFF, 16); }},
     };

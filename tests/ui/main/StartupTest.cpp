@@ -324,25 +324,25 @@ TEST_F(StartupTest, ToolbarButtonsInTheirOrderWithGlyphsAndTips) {
     }
 
     // Tooltips: the short hints, tlbGet's from its own hint.
-    const std::pair<TToolButton*, const char*> tips[] = {
-        {w.tlbGet, "名前取得"},
-        {w.tlbCopy, "ｺﾋﾟｰ"},
-        {w.tlbCopyAll, "すべてｺﾋﾟｰ"},
-        {w.tlbFullPath, "ﾃﾞｨﾚｸﾄﾘ付き"},
-        {w.tlbFileOnly, "ﾌｧｲﾙ名のみ"},
-        {w.tlbLongFileName, "長いﾌｧｲﾙ名"},
-        {w.tlbShortFileName, "短いﾌｧｲﾙ名"},
-        {w.tlbSepYen, "\\"},
-        {w.tlbSepDoubleYen, "\\\\"},
-        {w.tlbSepSlash, "/"},
+    const std::pair<TToolButton*, const wchar_t*> tips[] = {
+        {w.tlbGet, L"名前取得"},
+        {w.tlbCopy, L"ｺﾋﾟｰ"},
+        {w.tlbCopyAll, L"すべてｺﾋﾟｰ"},
+        {w.tlbFullPath, L"ﾃﾞｨﾚｸﾄﾘ付き"},
+        {w.tlbFileOnly, L"ﾌｧｲﾙ名のみ"},
+        {w.tlbLongFileName, L"長いﾌｧｲﾙ名"},
+        {w.tlbShortFileName, L"短いﾌｧｲﾙ名"},
+        {w.tlbSepYen, L"\\"},
+        {w.tlbSepDoubleYen, L"\\\\"},
+        {w.tlbSepSlash, L"/"},
     };
     for (const auto& [button, tip] : tips) {
-        NMTTDISPINFOA info{};
+        NMTTDISPINFOW info{};
         info.hdr.hwndFrom =
-            reinterpret_cast<HWND>(SendMessageA(w.tbrTool.Handle(), TB_GETTOOLTIPS, 0, 0));
+            reinterpret_cast<HWND>(SendMessageW(w.tbrTool.Handle(), TB_GETTOOLTIPS, 0, 0));
         info.hdr.idFrom = static_cast<UINT_PTR>(button->Command());
-        info.hdr.code = TTN_GETDISPINFOA;
-        SendMessageA(w.Handle(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+        info.hdr.code = TTN_GETDISPINFOW;
+        SendMessageW(w.Handle(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
         ASSERT_NE(info.lpszText, nullptr);
         EXPECT_STREQ(info.lpszText, tip);
     }
