@@ -5,7 +5,6 @@
 #include "platform/win32/WideText.h"
 #include "resource.h"
 #include "ui/frame/Frame.h"
-#include "ui/main/CodePageWarning.h"
 #include "ui/main/Main.h"
 
 #include <cstdlib>
@@ -20,7 +19,6 @@ void __gnu_cxx::__verbose_terminate_handler() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
     using namespace porutena;
-    WarnOfCodePage(GetACP());
     try {
         TApplication application(instance);
         application.SetTitle("ぽるてな");

@@ -1,6 +1,5 @@
 // The window as it starts: layout, commands, menus, toolbar, and the command-line names.
 #include "MainTestSupport.h"
-#include "ui/main/CodePageWarning.h"
 
 #include "platform/win32/OpenFileDialog.h"
 #include "ui/dialogs/ModalDriver.h"
@@ -505,20 +504,6 @@ TEST_F(StartupTest, LaterActivationsChangeNothing) {
         EXPECT_EQ(w.edtFileName.Text(), shown);
         EXPECT_EQ(GetFocus(), w.lsvOldFile.Handle());
         EXPECT_EQ(watch.dialogShown, std::vector<bool>{true});
-    }
-}
-
-// Before the window: the warning where the process's code page is not 932, naming it.
-TEST(CodePageWarningTest, OnlyWhereTheCodePageIsNot932) {
-    const struct {
-        UINT codePage;
-        bool warned;
-    } cases[] = {{932, false}, {1252, true}, {65001, true}, {936, true}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(CodePageWarningNeeded(c.codePage), c.warned) << c.codePage;
-        const std::wstring text = CodePageWarningText(c.codePage);
-        EXPECT_NE(text.find(L"コード ページは " + std::to_wstring(c.codePage)), std::wstring::npos);
-        EXPECT_NE(text.find(L"uses code page " + std::to_wstring(c.codePage)), std::wstring::npos);
     }
 }
 
