@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks the sources: clang-format's layout (.clang-format) for every source under src, tests
-# and bench; clang-tidy's checks (.clang-tidy) for the code the native build compiles from
-# src/core, src/settings and src/platform, read through that build's compile commands.
-# Exits non-zero on any finding.
+# and bench; that no file under src/core includes a platform header; clang-tidy's checks
+# (.clang-tidy) for the code the native build compiles from src/core, src/settings and
+# src/platform, read through that build's compile commands. Exits non-zero on any finding.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +12,9 @@ failed=0
 mapfile -t sources < <(find src tests bench -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
 echo "lint: clang-format, ${#sources[@]} files"
 clang-format --dry-run -Werror "${sources[@]}" || failed=1
+
+# Layers point one way: the interfaces core programs against live in core.
+grep -rl '#include "platform/' src/core && { echo "lint: src/core includes a platform header"; failed=1; }
 
 # Configuring writes build/native/compile_commands.json; nothing needs to be built.
 cmake --preset native >/dev/null || { echo "lint: native configuration failed"; exit 1; }

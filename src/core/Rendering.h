@@ -1,9 +1,9 @@
 #pragma once
 // What the user sees of a name: converted, cut to the file part if wanted, with the chosen
 // separator. Rendered afresh every time a list is shown.
+#include "core/DirectorySearch.h"
 #include "core/FileLists.h"
 #include "core/ViewOptions.h"
-#include "platform/DirectorySearch.h"
 
 #include <string>
 #include <string_view>

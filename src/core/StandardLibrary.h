@@ -1,6 +1,6 @@
 #pragma once
 // Converting file names to the form the file system stores them in.
-#include "platform/DirectorySearch.h"
+#include "core/DirectorySearch.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 // A Windows tree in memory for the name conversion: drives and network shares, long names with
 // their 8.3 forms, a current directory, and a record of every search asked for.
-#include "platform/DirectorySearch.h"
+#include "core/DirectorySearch.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 // Directory search over readdir, for building and testing the name logic off Windows.
-#include "platform/DirectorySearch.h"
+#include "core/DirectorySearch.h"
 
 namespace porutena {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Directory search through FindFirstFileW: long and 8.3 names as code page 932 text, a long
 // name without a 932 form by its 8.3 name only.
-#include "platform/DirectorySearch.h"
+#include "core/DirectorySearch.h"
 
 namespace porutena {
 

@@ -1,8 +1,8 @@
 #pragma once
 // What the main window reaches outside itself, handed in by whoever creates it: the program
 // passes the system's pieces, tests pass fakes or the real ones as they need.
+#include "core/DirectorySearch.h"
 #include "platform/Clipboard.h"
-#include "platform/DirectorySearch.h"
 #include "platform/OpenDialog.h"
 #include "platform/ProgramStart.h"
 #include "platform/RegistryKey.h"
