@@ -11,7 +11,7 @@ namespace porutena {
 std::string ProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD size = static_cast<DWORD>(path.size());
+        const auto size = static_cast<DWORD>(path.size());
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), size);
         if (length == 0)
             return {};

@@ -8,6 +8,7 @@
 #include "ui/frame/Splitter.h"
 
 #include <commctrl.h>
+#include <utility>
 
 namespace porutena {
 
@@ -194,7 +195,7 @@ void TApplication::Idle() {
 void TApplication::HandleException(std::exception_ptr error) noexcept {
     std::string message;
     try {
-        std::rethrow_exception(error);
+        std::rethrow_exception(std::move(error));
     } catch (const EAbort&) {
         return;
     } catch (const std::exception& e) {

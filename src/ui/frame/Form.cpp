@@ -141,7 +141,7 @@ void TForm::SetHint(HWND control, std::string hint) {
 
 std::string TForm::HintAt(HWND control, POINT screen) const {
     for (HWND window = control; window; window = window == FHandle ? nullptr : GetParent(window)) {
-        if (TWinControl* control = WrapperOf<TWinControl>(window))
+        if (auto* control = WrapperOf<TWinControl>(window))
             if (std::string hint = control->HintAt(screen); !hint.empty())
                 return LongHint(hint);
         auto hint = FHints.find(window);
@@ -300,7 +300,7 @@ bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
         return true;
     case WM_NOTIFY: {
         auto& header = *reinterpret_cast<NMHDR*>(lParam);
-        if (TWinControl* sender = WrapperOf<TWinControl>(header.hwndFrom);
+        if (auto* sender = WrapperOf<TWinControl>(header.hwndFrom);
             sender && sender->HandleNotify(header, result))
             return true;
         return OnNotify(header, result);
@@ -335,15 +335,14 @@ void TForm::Command(WPARAM wParam, LPARAM lParam) {
             }
         return;
     }
-    if (TWinControl* sender = WrapperOf<TWinControl>(control);
-        sender && sender->HandleCommand(id, code))
+    if (auto* sender = WrapperOf<TWinControl>(control); sender && sender->HandleCommand(id, code))
         return;
     OnCommand(id, code, control);
 }
 
 void TForm::Resized() {
     for (HWND child = GetWindow(FHandle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (TWinControl* control = WrapperOf<TWinControl>(child))
+        if (auto* control = WrapperOf<TWinControl>(child))
             control->ParentResized();
     Realign();
 }
@@ -358,7 +357,7 @@ void TForm::Realign() {
 void TForm::MenuSelect(WPARAM wParam, LPARAM lParam) {
     UINT item = LOWORD(wParam);
     UINT flags = HIWORD(wParam);
-    HMENU menu = reinterpret_cast<HMENU>(lParam);
+    auto menu = reinterpret_cast<HMENU>(lParam);
     if (flags == 0xFFFF && !menu) {
         FApp.SetHint({});
         return;

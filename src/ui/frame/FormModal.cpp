@@ -92,7 +92,7 @@ bool TForm::DialogKey(const MSG& msg) {
     }
     if (!button)
         return false;
-    if (TButton* wrapper = WrapperOf<TButton>(button); wrapper && IsWindowEnabled(button))
+    if (auto* wrapper = WrapperOf<TButton>(button); wrapper && IsWindowEnabled(button))
         wrapper->Click();
     return true;
 }
