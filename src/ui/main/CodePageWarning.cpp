@@ -1,5 +1,7 @@
 #include "ui/main/CodePageWarning.h"
 
+#include "core/Text.h"
+
 namespace porutena {
 
 bool CodePageWarningNeeded(UINT codePage) {

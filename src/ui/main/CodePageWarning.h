@@ -7,9 +7,6 @@
 
 namespace porutena {
 
-// The code page of every text inside the program.
-constexpr UINT ProgramCodePage = 932;
-
 // True when a process with the ANSI code page `codePage` cannot show the program's text.
 bool CodePageWarningNeeded(UINT codePage);
 
