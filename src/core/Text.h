@@ -1,5 +1,5 @@
 #pragma once
-// Text in the system's multibyte code page (932): double-byte aware helpers.
+// Text in the program's multibyte code page, 932: double-byte aware helpers.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -7,6 +7,9 @@
 #include <string_view>
 
 namespace porutena {
+
+// The code page of every text inside the program, whatever the system's.
+constexpr unsigned ProgramCodePage = 932;
 
 // True for a byte that begins a double-byte character in code page 932.
 constexpr bool IsLeadByte(unsigned char c) {

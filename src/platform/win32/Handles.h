@@ -2,12 +2,14 @@
 // The Win32 handles the program owns, each a TOwned with the call that closes it, and the
 // calls that make them.
 #include "platform/Owned.h"
+#include "platform/win32/WideText.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstddef>
 #include <new>
+#include <string_view>
 
 namespace porutena {
 
@@ -44,19 +46,19 @@ struct TGdiObjectCloser {
 using TFont = TOwned<HFONT, TGdiObjectCloser>;
 using TBitmap = TOwned<HBITMAP, TGdiObjectCloser>;
 
-// RegOpenKeyExA; an empty owner when it fails.
-inline TOwnedRegKey OpenRegKey(HKEY parent, const char* name, REGSAM access) {
+// The key `name` (program text) below `parent`; an empty owner when it cannot be opened.
+inline TOwnedRegKey OpenRegKey(HKEY parent, std::string_view name, REGSAM access) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(parent, name, 0, access, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(parent, Widen(name).c_str(), 0, access, &key) != ERROR_SUCCESS)
         return {};
     return TOwnedRegKey(key);
 }
 
-// RegCreateKeyExA (opens an existing key as well); an empty owner when it fails.
-inline TOwnedRegKey CreateRegKey(HKEY parent, const char* name, REGSAM access) {
+// As OpenRegKey, creating the key where it is missing.
+inline TOwnedRegKey CreateRegKey(HKEY parent, std::string_view name, REGSAM access) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(parent, name, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(parent, Widen(name).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
         return {};
     return TOwnedRegKey(key);
 }

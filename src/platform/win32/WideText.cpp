@@ -1,5 +1,7 @@
 #include "platform/win32/WideText.h"
 
+#include "core/Text.h"
+
 #include <windows.h>
 
 namespace porutena {
@@ -20,7 +22,7 @@ std::string ToCodePage(std::wstring_view text, bool& exact) {
     // A UTF-16 unit takes at most two bytes, so one call does.
     std::string out(2 * text.size(), '\0');
     BOOL usedDefault = FALSE;
-    const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(),
+    const int n = WideCharToMultiByte(ProgramCodePage, WC_NO_BEST_FIT_CHARS, text.data(),
                                       static_cast<int>(text.size()), out.data(),
                                       static_cast<int>(out.size()), NoForm, &usedDefault);
     exact = n > 0 && !usedDefault;
@@ -50,9 +52,9 @@ std::wstring Widen(std::string_view text) {
     if (text.empty())
         return {};
     int size = static_cast<int>(text.size());
-    int n = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    int n = MultiByteToWideChar(ProgramCodePage, 0, text.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), n);
+    MultiByteToWideChar(ProgramCodePage, 0, text.data(), size, wide.data(), n);
     return wide;
 }
 
@@ -60,9 +62,10 @@ std::string Narrow(std::wstring_view text) {
     if (text.empty())
         return {};
     int size = static_cast<int>(text.size());
-    int n = WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    int n =
+        WideCharToMultiByte(ProgramCodePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), size, narrow.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(ProgramCodePage, 0, text.data(), size, narrow.data(), n, nullptr, nullptr);
     return narrow;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The program's text is code page 932, the system's is UTF-16: every conversion between the
-// two is here, with the one rule by which a file name from the system becomes program text.
+// two is here, by ProgramCodePage whatever the process's code page, with the one rule by which
+// a file name from the system becomes program text.
 #include <optional>
 #include <string>
 #include <string_view>

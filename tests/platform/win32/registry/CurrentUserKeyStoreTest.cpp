@@ -1,5 +1,6 @@
 #include "platform/win32/CurrentUserKeyStore.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/WideText.h"
 #include "settings/StoredSettings.h"
 
 #include <gtest/gtest.h>
@@ -185,6 +186,15 @@ TEST_F(CurrentUserKeyStoreTest, KeyInterfaceGivesRawTypeAndBytes) {
     ASSERT_TRUE(raw);
     EXPECT_EQ(raw->Type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(raw->Data, "abc\0"s);
+    // Japanese names and text go in as UTF-16, legible whatever the reader's code page.
+    EXPECT_TRUE(created->SetString("表示", "ソ表"));
+    wchar_t stored[8] = {};
+    DWORD storedSize = sizeof stored;
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, Widen(Key + "\\New").c_str(), L"表示", RRF_RT_REG_SZ,
+                           nullptr, stored, &storedSize),
+              ERROR_SUCCESS);
+    EXPECT_EQ(std::wstring(stored), L"ソ表");
+    EXPECT_EQ(created->QueryValue("表示")->Data, "ソ表\0"s);
 }
 
 TEST_F(CurrentUserKeyStoreTest, KeyThatCannotBeCreatedGivesDefaultsAndSavesNothing) {

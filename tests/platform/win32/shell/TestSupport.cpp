@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "core/Text.h"
 #include "platform/win32/Process.h"
 
 #include <gtest/gtest.h>
@@ -23,8 +24,9 @@ TTestWindow::~TTestWindow() {
 
 std::wstring ToWide(const std::string& text) {
     std::wstring wide(text.size(), L'\0');
-    const int length = MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()),
-                                           wide.data(), static_cast<int>(wide.size()));
+    const int length =
+        MultiByteToWideChar(ProgramCodePage, 0, text.data(), static_cast<int>(text.size()),
+                            wide.data(), static_cast<int>(wide.size()));
     wide.resize(length > 0 ? length : 0);
     return wide;
 }
