@@ -37,18 +37,6 @@ protected:
     void FormResize() override { stbStatus.AutoSize(); }
 };
 
-// The icon's width in pixels.
-int IconWidth(HICON icon) {
-    ICONINFO info{};
-    if (!icon || !GetIconInfo(icon, &info))
-        return 0;
-    BITMAP bitmap{};
-    GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return bitmap.bmWidth;
-}
-
 // The width of the image an icon resource holds for `size`; LoadImage would scale any other.
 // The images are PNG: the width is the big-endian number at byte 16, in the header chunk.
 int IconImageWidth(HINSTANCE instance, int resourceId, int size) {

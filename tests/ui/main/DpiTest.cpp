@@ -40,17 +40,6 @@ int StartDpi() {
     return named ? std::atoi(named) : 96;
 }
 
-int IconWidth(HICON icon) {
-    ICONINFO info{};
-    if (!icon || !GetIconInfo(icon, &info))
-        return 0;
-    BITMAP bitmap{};
-    GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return bitmap.bmWidth;
-}
-
 int GlyphWidth(HIMAGELIST list) {
     int width = 0;
     int height = 0;
