@@ -59,33 +59,21 @@ TApplication::~TApplication() {
 }
 
 void TApplication::SetIcon(int resourceId) {
-    FIcon = LoadIconResource(FInstance, resourceId, 32);
-    FSmallIcon = LoadIconResource(FInstance, resourceId, 16);
-    FMiddleIcon = LoadIconResource(FInstance, resourceId, 24);
-    FIcon48 = LoadIconResource(FInstance, resourceId, 48);
-    FIcon64 = LoadIconResource(FInstance, resourceId, 64);
+    for (int size : {16, 24, 32, 48, 64})
+        FIcons[size] = LoadIconResource(FInstance, resourceId, size);
+}
+
+HICON TApplication::IconOfSize(int size) const {
+    auto icon = FIcons.find(size);
+    return icon != FIcons.end() ? icon->second.Get() : nullptr;
 }
 
 HICON TApplication::Icon(int dpi) const {
-    switch (DrawnSizeForDpi(32, dpi)) {
-    case 32:
-        return FIcon.Get();
-    case 48:
-        return FIcon48.Get();
-    default:
-        return FIcon64.Get();
-    }
+    return IconOfSize(DrawnSizeForDpi(32, dpi));
 }
 
 HICON TApplication::SmallIcon(int dpi) const {
-    switch (GlyphSizeForDpi(dpi)) {
-    case 16:
-        return FSmallIcon.Get();
-    case 24:
-        return FMiddleIcon.Get();
-    default:
-        return FIcon.Get();
-    }
+    return IconOfSize(GlyphSizeForDpi(dpi));
 }
 
 HFONT TApplication::Font(int dpi) {

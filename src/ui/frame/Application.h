@@ -30,10 +30,10 @@ public:
     void SetTitle(std::string title) { FTitle = std::move(title); }
     // Loads the forms of an icon resource from 16 to 64 pixels; forms created later show it.
     void SetIcon(int resourceId);
-    HICON Icon() const { return FIcon.Get(); }
+    HICON Icon() const { return IconOfSize(32); }
     // The icon drawn nearest the size a 32-pixel picture has at `dpi` (Icon() at 96).
     HICON Icon(int dpi) const;
-    HICON SmallIcon() const { return FSmallIcon.Get(); }
+    HICON SmallIcon() const { return IconOfSize(16); }
     // The small icon drawn nearest the size a title bar at `dpi` shows.
     HICON SmallIcon(int dpi) const;
     // "ＭＳ Ｐゴシック", 12 pixels, Shift-JIS: the font of every form and control.
@@ -94,11 +94,9 @@ private:
 
     HINSTANCE FInstance;
     std::string FTitle;
-    TIcon FIcon;
-    TIcon FSmallIcon;
-    TIcon FMiddleIcon; // the 24-pixel form, small at 120 to 167 DPI
-    TIcon FIcon48;     // pictures at 120 to 167 DPI
-    TIcon FIcon64;     // pictures at 168 DPI and more
+    // The icon's forms by their size in pixels.
+    HICON IconOfSize(int size) const;
+    std::map<int, TIcon> FIcons;
     TFont FFont;
     std::map<int, TFont> FScaledFonts;
     TForm* FMainForm = nullptr;
