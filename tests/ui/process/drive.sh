@@ -37,11 +37,11 @@ porutena_close() {
   wait "$pid" || rc=$?
 }
 
-# Prints the id of the first visible window whose title matches the pattern, waiting at most a
-# minute; fails without.
+# Prints the id of the first visible window whose title matches the pattern, waiting at most
+# the seconds given (a minute); fails without.
 porutena_window_named() {
   local wid
-  for ((deadline = SECONDS + 60; SECONDS < deadline; )); do
+  for ((deadline = SECONDS + ${2:-60}; SECONDS < deadline; )); do
     wid=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
     [ -n "$wid" ] && { echo "$wid"; return 0; }
     sleep 0.2

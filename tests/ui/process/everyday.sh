@@ -28,13 +28,7 @@ fail() { echo "FAIL: $*"; failed=1; }
 clip() { timeout 5 xclip -o -selection clipboard 2>/dev/null || true; }
 clip_is() { [ "$(clip)" = "$1" ]; }
 clip_changed() { [ "$(clip)" != none ]; }
-shown() { # shown CAPTION: waits up to 10 s for a visible window of that title
-  for ((deadline = SECONDS + 10; SECONDS < deadline; )); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
+shown() { porutena_window_named "$1" 10 >/dev/null; }
 # Seconds until the check passes, at most 6 (then 9.99).
 until_seconds() {
   local start=$EPOCHREALTIME
@@ -90,10 +84,7 @@ open_dialog,_Esc ctrl+o 開く Escape open
 ROWS
 
 # Still running: without the crash dialog a crash ends the process.
-answers() {
-  sleep 1
-  kill -0 "$pid" 2>/dev/null
-}
+answers() { sleep 1 && kill -0 "$pid" 2>/dev/null; }
 
 # Under the mouse: a window of another process with the property, then another copy.
 wine "$foreign" 700 300 &
