@@ -154,4 +154,11 @@ std::string IntToStr(std::int32_t value) {
     return std::to_string(value);
 }
 
+std::string GroupDigits(std::uint64_t value) {
+    std::string digits = std::to_string(value);
+    for (std::size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, ",");
+    return digits;
+}
+
 } // namespace porutena

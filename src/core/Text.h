@@ -42,4 +42,7 @@ std::optional<std::int32_t> TryStrToInt(std::string_view text);
 // Decimal text of a 32-bit integer.
 std::string IntToStr(std::int32_t value);
 
+// The decimal digits of `value` in groups of three, separated by ",": "12,345".
+std::string GroupDigits(std::uint64_t value);
+
 } // namespace porutena

@@ -140,4 +140,13 @@ TEST(TextTest, IntegerText) {
         EXPECT_EQ(TryStrToInt(c.text), c.expected) << "text: '" << c.text << "'";
 }
 
+TEST(TextTest, DigitsInGroupsOfThree) {
+    const std::pair<std::uint64_t, const char*> cases[] = {
+        {0, "0"},          {999, "999"},        {1000, "1,000"},
+        {12345, "12,345"}, {100000, "100,000"}, {1234567, "1,234,567"},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(GroupDigits(value), text) << value;
+}
+
 } // namespace

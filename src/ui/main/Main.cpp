@@ -1,7 +1,6 @@
 // The window's life cycle and its side of the name lists.
 #include "ui/main/Main.h"
 
-#include "core/Rendering.h"
 #include "core/StandardLibrary.h"
 
 #include <shellapi.h>
@@ -35,13 +34,10 @@ void TfrmMain::FormActivate() {
     // Cleared first: a settings error that ApplySettings reports at its end must not bring
     // this work back at the next activation.
     FFirstActivate = false;
-    const std::vector<std::string> arguments = FContext.Start.Arguments();
-    if (!arguments.empty()) {
-        for (const std::string& argument : arguments)
-            AddFile(ConvertFileName(argument, false, FContext.Search));
-        ShowList(FFileList, lsvFileList);
-        SelectFirstFile();
-    }
+    // Converted while the settings are applied, then rendered once with the stored options.
+    std::vector<std::string> arguments = FContext.Start.Arguments();
+    if (!arguments.empty())
+        StartConvertArguments(std::move(arguments));
     ApplySettings();
 }
 
@@ -52,6 +48,7 @@ bool TfrmMain::FormCloseQuery() {
 }
 
 void TfrmMain::FormDestroy() {
+    StopRendering();
     if (!FRegistry)
         return;
     const bool write = !FSettingsWritten;
@@ -74,16 +71,38 @@ void TfrmMain::FormEndSession() {
     FRegistry->Save();
 }
 
-bool TfrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {
-    if (message != WM_DROPFILES)
+bool TfrmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_DROPFILES:
+        WMDropFiles(reinterpret_cast<HDROP>(wParam));
+        result = 0;
+        return true;
+    case WM_ROWSREADY:
+        RowsReady();
+        result = 0;
+        return true;
+    case WM_TIMER:
+        if (wParam != ProgressTimer)
+            return false;
+        ShowProgress();
+        result = 0;
+        return true;
+    case WM_SETCURSOR:
+        // Over every control of the window, which ask it first.
+        if (!FProgressShown || LOWORD(lParam) != HTCLIENT)
+            return false;
+        SetCursor(LoadCursor(nullptr, IDC_APPSTARTING));
+        result = TRUE;
+        return true;
+    default:
         return false;
-    WMDropFiles(reinterpret_cast<HDROP>(wParam));
-    result = 0;
-    return true;
+    }
 }
 
 void TfrmMain::ApplicationHint() {
-    stbStatus.SetSimpleText(App().Hint());
+    // The progress of a rendering stands until it ends.
+    if (!FProgressShown)
+        stbStatus.SetSimpleText(App().Hint());
 }
 
 TViewOptions TfrmMain::ViewOptions() const {
@@ -102,29 +121,6 @@ TViewOptions TfrmMain::ViewOptions() const {
 void TfrmMain::AddFile(std::string Name) {
     porutena::AddFile(FFileList, std::move(Name));
     actCopyAll.SetEnabled(true);
-}
-
-void TfrmMain::ShowList(const TStringList& List, TListView& View) {
-    View.SetItems(RenderList(List, ViewOptions(), FContext.Search));
-}
-
-void TfrmMain::MoveToOldList() {
-    porutena::MoveToOldList(FFileList, FOldList, [this] { return FRegistry->GetOldListNum(); });
-    ShowList(FOldList, lsvOldFile);
-    if (lsvOldFile.Count() > 0)
-        lsvOldFile.Select(0);
-    lsvFileList.Clear();
-}
-
-void TfrmMain::RefreshLists() {
-    ShowList(FFileList, lsvFileList);
-    ShowList(FOldList, lsvOldFile);
-    SelectFirstFile();
-}
-
-void TfrmMain::SelectFirstFile() {
-    if (lsvFileList.Count() > 0)
-        lsvFileList.Select(0);
 }
 
 void TfrmMain::SetFileNameText(std::string_view Text) {

@@ -2,6 +2,7 @@
 // frmMain, the program's one window: the current and old name lists, the edit box with the
 // selected name, the view options, the toolbar and status bar, and the settings they keep.
 #include "core/FileLists.h"
+#include "core/ListJob.h"
 #include "core/ViewOptions.h"
 #include "settings/UPorutenaRegistry.h"
 #include "ui/dialogs/AboutDialog.h"
@@ -11,11 +12,18 @@
 
 #include <shellapi.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace porutena {
+
+// Posted by a rendering's last worker when its rows are ready.
+inline constexpr UINT WM_ROWSREADY = WM_APP + 1;
+// Ticks while a rendering is under way, for its progress.
+inline constexpr UINT_PTR ProgressTimer = 1;
 
 // The designed sizes of the window and its parts, in pixels at 96 DPI.
 namespace MainLayout {
@@ -50,13 +58,17 @@ public:
     // The settings object, present from creation to destruction.
     TPorutenaRegistry* Registry() const { return FRegistry.get(); }
 
-    // The window's side of the name lists.
+    // The window's side of the name lists. Rows are rendered on worker threads: what follows a
+    // rendering (selections, focus, Copy all) waits for it, and a newer rendering of a list
+    // replaces one under way.
     void AddFile(std::string Name);
     void ShowList(const TStringList& List, TListView& View);
     void MoveToOldList();
     void RefreshLists();
     void SelectFirstFile();
     void SetFileNameText(std::string_view Text);
+    // True while names are being converted or rows rendered.
+    bool Rendering() const;
 
     void ApplySettings();
     void StoreSettings();
@@ -93,6 +105,30 @@ private:
     int FOldListHeight = 0;        // pixels at the window's DPI, set with the controls
     std::unique_ptr<TShell> FShell;
     std::unique_ptr<TClipboard> FClipboard;
+
+    // What waits for the renderings under way, in the order it was asked for.
+    enum class TStep : std::uint8_t {
+        ShowFileList,
+        ShowOldList,
+        SelectOldFirst,
+        SelectFirstFile,
+        FocusFileList
+    };
+    // A batch of names that came while the command-line names were still being converted.
+    struct TBatch {
+        std::vector<std::string> Names;
+        bool Focus;
+    };
+    std::unique_ptr<TListJob> FStartJob; // the command-line names to their long form
+    std::unique_ptr<TListJob> FFileJob;  // rows of lsvFileList
+    std::unique_ptr<TListJob> FOldJob;   // rows of lsvOldFile
+    // Replaced jobs, finishing their searches in flight.
+    std::vector<std::unique_ptr<TListJob>> FRetired;
+    std::vector<TStep> FSteps;
+    std::vector<TBatch> FWaitingBatches;
+    bool FCopyAllWaiting = false;
+    std::uint64_t FRenderingSince = 0;
+    bool FProgressShown = false;
 
 public:
     // The open-file dialog component, made with the window.
@@ -262,6 +298,23 @@ private:
     std::int32_t StoredColumnWidth(const TListView& view) const;
     void ResizeOldList(int height);
     bool ListContextPopup(TListView& list, POINT& pos);
+
+    // A batch from a drop (`focus`) or the open dialog: the current list moves to the old list.
+    void TakeBatch(std::vector<std::string> names, bool focus);
+    void StartConvertArguments(std::vector<std::string> arguments);
+    // Runs what follows when a job's rows are ready; called for each job's end.
+    void RowsReady();
+    void TakeConvertedArguments();
+    void ApplyRows();
+    void Step(TStep step);
+    std::function<void()> PostWhenFinished() const;
+    void Retire(std::unique_ptr<TListJob>& job);
+    void StopRendering();
+    void BeginWork();
+    void EndWork();
+    void ShowProgress();
+    // Asks the control under the mouse for its cursor again.
+    void RefreshCursor() const;
 };
 
 } // namespace porutena

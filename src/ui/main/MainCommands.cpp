@@ -11,14 +11,8 @@ void TfrmMain::WMDropFiles(HDROP drop) {
     // Released when this ends, however it ends.
     const TDroppedFiles files(drop);
     std::vector<std::string> names = files.Names();
-    if (names.empty())
-        return;
-    MoveToOldList();
-    for (std::string& name : names)
-        AddFile(std::move(name));
-    ShowList(FFileList, lsvFileList);
-    SelectFirstFile();
-    lsvFileList.SetFocus();
+    if (!names.empty())
+        TakeBatch(std::move(names), true);
 }
 
 void TfrmMain::actGetExecute() {
@@ -32,13 +26,8 @@ void TfrmMain::actGetExecute() {
         ShowErrorMessage(App(), e.what());
         return;
     }
-    if (!chosen)
-        return;
-    MoveToOldList();
-    for (const std::string& name : dlgOpen->Files())
-        AddFile(name);
-    ShowList(FFileList, lsvFileList);
-    SelectFirstFile();
+    if (chosen)
+        TakeBatch(dlgOpen->Files(), false);
 }
 
 void TfrmMain::lsvFileListSelectItem(int row, bool /*selected*/) {
@@ -73,6 +62,11 @@ void TfrmMain::actCopyExecute() {
 }
 
 void TfrmMain::actCopyAllExecute() {
+    // Never a part of the rows: the copy waits for the current list's rendering.
+    if (FStartJob || FFileJob || !FWaitingBatches.empty()) {
+        FCopyAllWaiting = true;
+        return;
+    }
     FClipboard->SetText(CopyAllText(lsvFileList.Items()));
 }
 

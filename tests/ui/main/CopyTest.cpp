@@ -23,6 +23,7 @@ protected:
         TfrmMain& w = Open();
         SendMessageA(w.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeHDrop(names).Release()),
                      0);
+        Settle();
         return w;
     }
     void PressCtrl(HWND control, WORD key) {
@@ -37,6 +38,7 @@ protected:
 TEST_F(CopyTest, CopyTakesTheSelectionInTheEditBoxElseItsWholeText) {
     TfrmMain& w = OpenWithNames();
     SendCommand(w.Handle(), w.mnuSepSlash.Command());
+    Settle();
     const std::string shown = ReplaceBackslash(names[0], "/");
     ASSERT_EQ(w.edtFileName.Text(), shown);
 
@@ -81,6 +83,7 @@ TEST_F(CopyTest, CopyAllGivesTheDisplayedRowsEachEndedByCrLf) {
     for (const Case c : {Case{w.mnuSepSlash, "/"}, Case{w.N6, "\\\\"}, Case{w.mnuSepYen, "\\"}}) {
         SCOPED_TRACE(c.sep);
         SendCommand(w.Handle(), c.separator.Command());
+        Settle();
         SetClipboardText("前の中身");
         PressCtrl(w.edtFileName.Handle(), 'A');
         EXPECT_EQ(ClipboardText(), ReplaceBackslash(names[0], c.sep) + "\r\n" +
@@ -88,6 +91,7 @@ TEST_F(CopyTest, CopyAllGivesTheDisplayedRowsEachEndedByCrLf) {
     }
     // File names only, from the toolbar button.
     SendCommand(w.Handle(), w.mnuFileOnly.Command());
+    Settle();
     SendCommand(w.Handle(), w.tlbCopyAll->Command(), w.tbrTool.Handle(), BN_CLICKED);
     EXPECT_EQ(ClipboardText(), "file.txt\r\nﾒﾓ 表.txt\r\n");
 }
@@ -95,6 +99,7 @@ TEST_F(CopyTest, CopyAllGivesTheDisplayedRowsEachEndedByCrLf) {
 TEST_F(CopyTest, CopyAllOfAnEmptyListEmptiesTheClipboard) {
     TfrmMain& w = OpenWithNames();
     w.MoveToOldList();
+    Settle();
     ASSERT_EQ(w.lsvFileList.Count(), 0);
     ASSERT_TRUE(w.actCopyAll.Enabled()); // once enabled, it stays
     SetClipboardText("前の中身");

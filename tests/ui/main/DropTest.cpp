@@ -17,6 +17,7 @@ protected:
     HGLOBAL Drop(const std::vector<std::string>& names, TDropText text = TDropText::Ansi) {
         HGLOBAL drop = MakeHDrop(names, text).Release();
         SendMessageA(form->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+        Settle();
         return drop;
     }
     std::string File(const std::string& name) {

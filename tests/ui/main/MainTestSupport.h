@@ -5,6 +5,7 @@
 #include "platform/win32/TempFolder.h"
 #include "platform/win32/Win32DirectorySearch.h"
 #include "platform/win32/WinClipboard.h"
+#include "support/GatedSearch.h"
 #include "support/MemoryKeyStore.h"
 #include "ui/frame/TestWindow.h"
 #include "ui/main/Main.h"
@@ -100,12 +101,22 @@ inline TBounds BoundsOf(HWND control) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
+// Handles messages until the window's renderings under way have ended.
+inline void Settle(TApplication& app, const TfrmMain& w) {
+    while (w.Rendering() && app.HandleMessage()) {
+    }
+    app.ProcessMessages();
+}
+
 inline constexpr const char* ViewKey = "Software\\Zon\\Porutena\\View";
 inline constexpr const char* FormKey = "Software\\Zon\\Porutena\\Form";
 
 class MainWindowTest : public FrameTest {
 protected:
-    MainWindowTest() { app.SetTitle("ぽるてな"); }
+    MainWindowTest() {
+        app.SetTitle("ぽるてな");
+        gate.Open();
+    }
     ~MainWindowTest() override { CloseAndForget(); }
 
     // Frees the window; its end asks the loop to stop, which no later loop may see.
@@ -132,7 +143,7 @@ protected:
         return {
             .KeyStore = keys,
             .Start = start,
-            .Search = search,
+            .Search = gate,
             .MakeShell = [this](HWND) { return std::make_unique<TBorrowedShell>(shell); },
             .MakeClipboard = [](HWND owner) { return std::make_unique<TWinClipboard>(owner); },
             .MakeOpenDialog =
@@ -144,9 +155,11 @@ protected:
     TfrmMain& Open() {
         form = std::make_unique<TfrmMain>(app, Context());
         form->Show();
-        app.ProcessMessages();
+        Settle();
         return *form;
     }
+
+    void Settle() { porutena::test::Settle(app, *form); }
 
     // Closes the window as its close button does; the settings are written on the way.
     void CloseWindow() {
@@ -161,6 +174,8 @@ protected:
     TMemoryKeyStore keys;
     TFakeStart start;
     TWin32DirectorySearch search;
+    // Open unless a test holds the searches.
+    TGatedSearch gate{search};
     TFakeShell shell;
     TFakeOpenDialog dialog;
     std::unique_ptr<TfrmMain> form;

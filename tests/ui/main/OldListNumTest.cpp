@@ -57,11 +57,15 @@ protected:
         return w;
     }
     // Runs the open-dialog command, which takes the next scripted choice.
-    void Choose(TfrmMain& w) { SendCommand(w.Handle(), w.mnuGet.Command()); }
+    void Choose(TfrmMain& w) {
+        SendCommand(w.Handle(), w.mnuGet.Command());
+        Settle();
+    }
 
     // Runs the limit command from its menu item with the dialog driven by `steps`.
     void RunLimitCommand(TfrmMain& w, std::vector<TModalDriver::TStep> steps) {
         TModalDriver driver(app);
+
         for (TModalDriver::TStep& step : steps)
             driver.Then(std::move(step));
         driver.Start();
@@ -174,9 +178,11 @@ TEST_F(OldListNumTest, TheNewLimitTrimsTheOldListAndItsRowsAlike) {
 
         // A view change renders the lists anew from the names kept.
         SendCommand(w.Handle(), w.mnuFileOnly.Command());
+        Settle();
         EXPECT_EQ(w.lsvOldFile.Count(), c.kept);
         EXPECT_EQ(w.lsvOldFile.ItemText(0), "old9.txt");
         SendCommand(w.Handle(), w.mnuFullPath.Command());
+        Settle();
         EXPECT_EQ(w.lsvOldFile.Items(), Recent(c.kept));
         CloseAndForget();
     }

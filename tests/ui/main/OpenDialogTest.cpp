@@ -23,8 +23,11 @@ protected:
         return folder + "\\" + name;
     }
     void PressCtrl(TfrmMain& w, WORD key) {
-        TKeysDown ctrl{VK_CONTROL};
-        PressKey(app, w.lsvOldFile.Handle(), key);
+        {
+            TKeysDown ctrl{VK_CONTROL};
+            PressKey(app, w.lsvOldFile.Handle(), key);
+        }
+        Settle();
     }
     TTempFolder temp{"porutena-open"};
     std::string folder;
@@ -46,6 +49,7 @@ TEST_F(OpenDialogTest, ChosenFilesReplaceTheBatchAndACancelChangesNothing) {
 
     // Cancelled: nothing moves.
     SendCommand(w.Handle(), w.mnuGet.Command());
+    Settle();
     EXPECT_EQ(dialog.shown, 2);
     EXPECT_EQ(w.FileList(), (TStringList{b, a}));
     EXPECT_TRUE(w.OldList().empty());
@@ -53,6 +57,7 @@ TEST_F(OpenDialogTest, ChosenFilesReplaceTheBatchAndACancelChangesNothing) {
 
     // One file, from the toolbar.
     SendCommand(w.Handle(), w.tlbGet->Command(), w.tbrTool.Handle(), BN_CLICKED);
+    Settle();
     EXPECT_EQ(dialog.shown, 3);
     EXPECT_EQ(w.FileList(), TStringList{c});
     EXPECT_EQ(w.OldList(), (TStringList{a, b}));
@@ -79,6 +84,7 @@ TEST_F(OpenDialogTest, AFailingDialogIsReportedAndChangesNothing) {
     form = std::make_unique<TfrmMain>(app, context);
     form->Show();
     SendCommand(form->Handle(), form->mnuGet.Command());
+    Settle();
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text, "選択したﾌｧｲﾙが多すぎます。");
     EXPECT_EQ(recorder.boxes[0].caption, "エラー");
@@ -111,6 +117,7 @@ TEST_F(OpenDialogTest, TheSystemsDialogIsOwnedByTheWindowAndReportsABufferTooSma
     form = std::make_unique<TfrmMain>(app, context);
     form->Show();
     SendCommand(form->Handle(), form->mnuGet.Command());
+    Settle();
     EXPECT_EQ(owner, form->Handle());
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text,
@@ -172,6 +179,7 @@ TEST_F(OpenDialogTest, OnScreenTheChoiceArrivesAndTheNextShowingStartsAtTheFirst
     {
         TTimerProbe probe(app, choose("", "\"ｿ表.txt\" \"a.txt\""));
         SendCommand(form->Handle(), form->mnuGet.Command());
+        Settle();
     }
     SetCurrentDirectoryA(previous);
     EXPECT_EQ(form->FileList(), (TStringList{b, a}));
@@ -180,6 +188,7 @@ TEST_F(OpenDialogTest, OnScreenTheChoiceArrivesAndTheNextShowingStartsAtTheFirst
         // The next showing starts at the first chosen file, named again.
         TTimerProbe probe(app, choose("ｿ表.txt", "\"a.txt\""));
         SendCommand(form->Handle(), form->mnuGet.Command());
+        Settle();
     }
     EXPECT_EQ(form->FileList(), TStringList{a});
     EXPECT_EQ(form->OldList(), (TStringList{a, b}));

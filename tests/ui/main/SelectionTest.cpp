@@ -25,6 +25,7 @@ protected:
     void Drop(const std::vector<std::string>& names) {
         SendMessageA(form->Handle(), WM_DROPFILES,
                      reinterpret_cast<WPARAM>(MakeHDrop(names).Release()), 0);
+        Settle();
     }
     TTempFolder temp{"porutena-select"};
 };

@@ -189,6 +189,7 @@ TEST_F(SettingsTest, AllTenValuesAreWrittenAtExitAsTheWindowStands) {
     SendCommand(w.Handle(), w.mnuShortFileName.Command());
     SendCommand(w.Handle(), w.N6.Command());
     SendCommand(w.Handle(), w.mnuToolBar.Command());
+    Settle();
     w.SetWidth(640);
     w.SetHeight(300);
     // The user drags the columns' edges.

@@ -454,8 +454,10 @@ TEST_F(StartupTest, LaterActivationsChangeNothing) {
     TfrmMain& w = Open();
     ASSERT_EQ(w.FileList().size(), 1u);
     w.actSepYen.Execute();
+    Settle();
     // b.txt chosen: the edit box shows it; the old list, a.txt selected, keeps the focus.
     SendCommand(w.Handle(), w.mnuGet.Command());
+    Settle();
     const std::string shown = w.edtFileName.Text();
     ASSERT_EQ(shown, w.lsvFileList.ItemText(0));
     ASSERT_EQ(GetFocus(), w.lsvOldFile.Handle());

@@ -19,6 +19,7 @@ protected:
         w.MoveToOldList();
         w.AddFile(temp.Path() + "\\dir\\file name.txt");
         w.ShowList(w.FileList(), w.lsvFileList);
+        Settle();
         return w;
     }
     // The row of `rest` below the folder, in stored case, written with `sep`.
@@ -30,12 +31,14 @@ protected:
     TTempFolder temp{"porutena-view"};
 };
 
-// Clicks as the user does: a menu item, or a toolbar button.
+// Clicks as the user does: a menu item, or a toolbar button; then waits for the rendering.
 void ClickMenu(TfrmMain& w, const TMenuItem& item) {
     SendCommand(w.Handle(), item.Command());
+    Settle(w.App(), w);
 }
 void ClickButton(TfrmMain& w, const TToolButton& button) {
     SendCommand(w.Handle(), button.Command(), w.tbrTool.Handle(), BN_CLICKED);
+    Settle(w.App(), w);
 }
 
 TEST_F(ViewOptionsTest, EachSeparatorChoiceLeavesExactlyOneCheckedAndRendersBothLists) {
@@ -146,6 +149,7 @@ TEST_F(ViewOptionsTest, WithAnEmptyCurrentListTheOldListIsRenderedAndTheEditBoxK
     TfrmMain& w = OpenWithLists();
     w.MoveToOldList(); // the current list goes to the old one, whose first row is selected
     ASSERT_TRUE(w.FileList().empty());
+    Settle();
     ASSERT_EQ(w.lsvOldFile.SelectedIndex(), 0);
     const std::string shown = w.edtFileName.Text();
     ASSERT_EQ(shown, Under("\\", "Dir\\File Name.txt"));
