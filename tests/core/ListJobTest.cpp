@@ -155,6 +155,7 @@ TEST_F(ListJobTest, ADestroyedJobWaitsForItsSearchesInFlight) {
 TEST_F(ListJobTest, AWorkersExceptionReachesTheReaderAndStopsTheJob) {
     TStringList names = Items(30);
     names[3] = "C:\\Fail";
+    gate.FailOn("Fail");
     gate.Open();
     const std::unique_ptr<TListJob> job = StartRenderList(names, {}, gate, finish.Callback());
     finish.Wait();

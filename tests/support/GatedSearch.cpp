@@ -11,7 +11,7 @@ std::optional<TFoundEntry> TGatedSearch::Find(const std::string& path) const {
         FChanged.notify_all();
         FChanged.wait(lock, [this] { return FOpen || FPassed < FAllowed; });
         ++FPassed;
-        if (path.find("Fail") != std::string::npos)
+        if (!FFailMarker.empty() && path.find(FFailMarker) != std::string::npos)
             throw std::runtime_error("search failed");
     }
     // The inner search is the test's own and not made for several threads.
@@ -35,6 +35,11 @@ void TGatedSearch::Close() {
     const std::lock_guard lock(FMutex);
     FOpen = false;
     FAllowed = FPassed;
+}
+
+void TGatedSearch::FailOn(std::string marker) {
+    const std::lock_guard lock(FMutex);
+    FFailMarker = std::move(marker);
 }
 
 void TGatedSearch::WaitForArrivals(std::size_t count) const {

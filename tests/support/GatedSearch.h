@@ -1,12 +1,13 @@
 #pragma once
 // A directory search that holds every search at a gate until the test opens it, so the moments
-// while a rendering is under way can be looked at one by one. Searches go on to another search;
-// a search of a name containing `Fail` throws instead.
+// while a rendering is under way can be looked at one by one. Searches go on to another search,
+// or throw for paths that contain a text the test names.
 #include "core/DirectorySearch.h"
 
 #include <condition_variable>
 #include <cstddef>
 #include <mutex>
+#include <string>
 
 namespace porutena::test {
 
@@ -20,6 +21,8 @@ public:
     void Release(std::size_t count);
     void Open();
     void Close();
+    // Searches of paths containing `marker` throw from now on; an empty one ends that.
+    void FailOn(std::string marker);
     // Blocks until `count` searches in all have reached the gate.
     void WaitForArrivals(std::size_t count) const;
     std::size_t Arrived() const;
@@ -34,6 +37,7 @@ private:
     mutable std::size_t FPassed = 0;
     std::size_t FAllowed = 0;
     bool FOpen = false;
+    std::string FFailMarker;
 };
 
 } // namespace porutena::test
