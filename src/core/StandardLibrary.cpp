@@ -61,6 +61,13 @@ std::string ConvertFileName(std::string_view FileName, bool ShortName,
         while (delimiter != delimiters.rend() && *delimiter >= end)
             ++delimiter;
         const std::size_t nameStart = delimiter == delimiters.rend() ? 0 : *delimiter + 1;
+        // A doubled separator holds an empty component, which counts as nothing, so that a `..`
+        // climbs past it as the system's does; only a trailing one keeps the name as written.
+        if (nameStart == end && end > rootLength && end < FileName.size() &&
+            IsSeparator(FileName[end - 1])) {
+            end = nameStart - 1;
+            continue;
+        }
         if (nameStart == end || end <= rootLength) {
             keptLength = end;
             break;

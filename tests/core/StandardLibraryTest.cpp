@@ -29,11 +29,13 @@ protected:
         fs.Add("C:\\Work\\Report 2024.docx|REPORT~1.DOC");
         fs.Add("C:\\Work\\file.txt");
         fs.Add("C:\\Dir\\File.txt");
+        fs.Add("C:\\Work\\..old");
         fs.Add("C:\\" + Hyo + "\\" + So + "\\Data.txt");
         fs.Add("C:\\" + So + "フト資料|" + So + "フト~1\\" + Hyo + " 一覧.txt|" + Hyo +
                "一覧~1.TXT");
         fs.Add("D:\\Top.txt");
         fs.Add("\\\\Server\\Share\\Docs\\Plan.txt");
+        fs.Add("\\\\Server\\" + Hyo + "\\Docs");
         fs.SetCurrentDirectory("C:\\Work");
     }
 
@@ -142,6 +144,11 @@ TEST_F(ConvertFileNameTest, NetworkNamesKeepServerAndShare) {
         {"\\\\server\\share\\docs", true, "\\\\server\\share\\Docs", {"\\\\server\\share\\docs"}},
         {"\\\\server\\share\\nothere\\plan.txt", false, "", {"\\\\server\\share\\nothere"}},
         {"\\\\other\\share\\docs", false, "", {"\\\\other\\share\\docs"}},
+        // The share's name ends with the byte of `\`, not with a separator.
+        {"\\\\server\\" + Hyo + "\\docs",
+         false,
+         "\\\\server\\" + Hyo + "\\Docs",
+         {"\\\\server\\" + Hyo + "\\docs"}},
     });
 }
 
@@ -160,6 +167,19 @@ TEST_F(ConvertFileNameTest, SlashesAndDotsResolveAsTheSystemResolvesThem) {
         {"C:\\nothere\\..\\work\\.", false, "C:\\Work", {"C:\\work"}},
         {"C:\\..\\..\\dir\\file.txt", false, "C:\\Dir\\File.txt", {"C:\\dir", "C:\\Dir\\file.txt"}},
         {"C:\\Work\\..", true, "C:\\", {}},
+        {"C:/work/..", true, "C:\\", {}},
+        // A `.` is no component that a `..` cancels.
+        {"C:\\dir\\.\\..\\work\\notes.txt",
+         false,
+         "C:\\Work\\Notes.TXT",
+         {"C:\\work", "C:\\Work\\notes.txt"}},
+        // The empty component of a doubled separator counts as nothing.
+        {"C:\\work\\\\..\\dir\\file.txt",
+         false,
+         "C:\\Dir\\File.txt",
+         {"C:\\dir", "C:\\Dir\\file.txt"}},
+        // Names that begin with dots are names.
+        {"c:\\work\\..OLD", false, "c:\\Work\\..old", {"c:\\work", "c:\\Work\\..OLD"}},
         // The system would search the text before the NUL.
         {"C:\\Dir\\File.txt\0x"s, false, "", {}},
     });
@@ -190,6 +210,10 @@ TEST_F(ConvertFileNameTest, DoubleByteNamesEndingInTheBackslashByte) {
         {dirs + "\\DATA.TXT", true, dirs + "\\Data.txt", {"C:\\" + Hyo, dirs, dirs + "\\DATA.TXT"}},
         {dirs, false, dirs, {"C:\\" + Hyo, dirs}},
         {dirs + "\\", false, dirs + "\\", {}},
+        {"C:\\" + Hyo + "\\\\" + So + "\\..\\..\\" + Hyo + "\\" + So,
+         false,
+         dirs,
+         {"C:\\" + Hyo, dirs}},
         {"\\" + Hyo + "\\" + So + "\\data.txt",
          false,
          "\\" + Hyo + "\\" + So + "\\Data.txt",

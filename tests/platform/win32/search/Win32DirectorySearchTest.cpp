@@ -42,6 +42,7 @@ protected:
     Win32SearchTest() : temp("porutena-search-") {
         temp.MakeDirectory("Program Files Test");
         temp.MakeFile("Program Files Test\\Read Me First.txt");
+        temp.MakeFile("Program Files Test\\ReadOnly.txt");
         temp.MakeDirectory(Hyo);
         temp.MakeDirectory(Hyo + "\\" + So);
         temp.MakeFile(Hyo + "\\" + So + "\\Data.txt");
@@ -125,6 +126,8 @@ TEST_F(Win32SearchTest, ConvertsToStoredLongAndShortNames) {
         {"program*\\read*", "Program Files Test\\Read Me First.txt"},
         {"nothere\\..\\program files test/./READ ME FIRST.TXT",
          "Program Files Test\\Read Me First.txt"},
+        // Not the file of the same name in the folder: `..` climbs past a doubled separator.
+        {"program files test\\\\..\\readonly.txt", "ReadOnly.txt"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "core/StandardLibrary.h"
+#include "core/Text.h"
 #include "platform/win32/DroppedFiles.h"
 #include "platform/win32/OpenFileDialog.h"
 #include "platform/win32/Win32DirectorySearch.h"
@@ -112,6 +113,12 @@ TEST_F(WideNamesTest, TheDirectorySearchInBothViews) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::string name = NarrowName(Path(rows[i]));
         SCOPED_TRACE(name);
+        // `/` before the name separates as `\` does, also where the name takes its 8.3 form.
+        std::wstring wide = Path(rows[i]);
+        wide[wide.rfind(L'\\')] = L'/';
+        std::string slashed = name;
+        slashed[LastDelimiter("\\", slashed)] = '/';
+        EXPECT_EQ(NarrowName(wide), slashed);
         EXPECT_EQ(ConvertFileName(name, false, search), name);
         const std::string shortName = ConvertFileName(name, true, search);
         EXPECT_EQ(Contents(shortName), std::to_string(i));
@@ -128,6 +135,9 @@ TEST(ExtendedPath, OnlyAbsolutePathsPastMaxPathTakeThePrefix) {
     const std::wstring n(300, L'n');
     const std::wstring cases[][2] = {
         {L"C:\\a.txt", L"C:\\a.txt"},
+        // MAX_PATH counts the NUL: 259 characters fit, 260 do not.
+        {L"C:\\" + n.substr(44), L"C:\\" + n.substr(44)},
+        {L"C:\\" + n.substr(43), L"\\\\?\\C:\\" + n.substr(43)},
         {n + L"\\relative", n + L"\\relative"},
         // Made full as the system makes a shorter path, so `/`, `.` and `..` keep working.
         {L"C:/" + n + L"/./y/../x", L"\\\\?\\C:\\" + n + L"\\x"},
