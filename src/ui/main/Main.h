@@ -200,6 +200,7 @@ public:
     TMenuItem& mnuHelp = mnuMain.Add({.caption = "ﾍﾙﾌﾟ(&H)"});
     TMenuItem& mnuHelpView = mnuHelp.Add({.caption = "ﾍﾙﾌﾟ(&H)",
                                           .hint = "ﾍﾙﾌﾟ(Htmlﾌｧｲﾙ)を開きます。",
+                                          .shortCut = ShortCut(VK_F1),
                                           .onClick = [this] { mnuHelpViewClick(); }});
     TMenuItem& mnuAbout = mnuHelp.Add({.caption = "ﾊﾞｰｼﾞｮﾝ情報(&A)...",
                                        .hint = "このソフトのﾊﾞｰｼﾞｮﾝ情報を表示します。",

@@ -252,7 +252,7 @@ TEST_F(StartupTest, MenusShowTheirCaptionsShortcutsAndKinds) {
         {w.N6, "\\\\", false},
         {w.mnuSepSlash, "/", true},
         {w.mnuOldListNum, "旧ﾘｽﾄに残す数(&O)...", false},
-        {w.mnuHelpView, "ﾍﾙﾌﾟ(&H)", false},
+        {w.mnuHelpView, "ﾍﾙﾌﾟ(&H)\tF1", false},
         {w.mnuAbout, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", false},
     };
     for (const Row& row : rows) {
