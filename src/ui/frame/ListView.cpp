@@ -47,6 +47,19 @@ int TListView::ColumnWidth(int column) const {
     return actual;
 }
 
+int TListView::HeightForRows(int rows) const {
+    const int dpi = WindowDpi(FHandle);
+    const SIZE frame =
+        OuterSize(0, 0, static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_STYLE)),
+                  static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_EXSTYLE)), false, dpi);
+    RECT heading{};
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageW(FHandle, LVM_GETHEADER, 0, 0)), &heading);
+    // In report view the small-icon spacing is the height of a row.
+    const int row = HIWORD(SendMessageW(FHandle, LVM_GETITEMSPACING, TRUE, 0));
+    return frame.cy + SystemMetricForDpi(SM_CYHSCROLL, dpi) + (heading.bottom - heading.top) +
+           rows * row;
+}
+
 void TListView::SetItems(std::vector<std::string> texts) {
     FRows = std::move(texts);
     FSelected = -1;

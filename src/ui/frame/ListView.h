@@ -22,6 +22,9 @@ public:
     // gets another width, from here or from the user.
     void SetColumnWidth(int column, int width);
     int ColumnWidth(int column) const;
+    // The outer height at which the heading and `rows` rows show whole, also under a
+    // horizontal scroll bar.
+    int HeightForRows(int rows) const;
 
     int Count() const { return static_cast<int>(FRows.size()); }
     const std::vector<std::string>& Items() const { return FRows; }

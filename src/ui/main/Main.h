@@ -242,6 +242,7 @@ protected:
     void FormDestroy() override;
     void FormEndSession() override;
     void FormResize() override;
+    SIZE FormMinClientSize() const override;
     void FormDpiChanged(int oldDpi) override;
     bool ContextPopup(HWND control, POINT& pos) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
