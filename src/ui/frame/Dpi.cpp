@@ -82,25 +82,42 @@ LOGFONTW FontForDpi(LOGFONTW design, int dpi) {
     return design;
 }
 
-RECT CentredWindowRect(HWND owner, int width, int height, DWORD style, DWORD exStyle, bool menu,
-                       int dpi) {
+int SystemMetricForDpi(int index, int dpi) {
+    if (auto* metric = User32Proc<int WINAPI(int, UINT)>("GetSystemMetricsForDpi"))
+        return metric(index, static_cast<UINT>(dpi));
+    return GetSystemMetrics(index);
+}
+
+SIZE OuterSize(int width, int height, DWORD style, DWORD exStyle, bool menu, int dpi) {
     RECT r{0, 0, width, height};
     using AdjustForDpi = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
     if (auto* adjust = User32Proc<AdjustForDpi>("AdjustWindowRectExForDpi"))
         adjust(&r, style, menu, exStyle, static_cast<UINT>(dpi));
     else
         AdjustWindowRectEx(&r, style, menu, exStyle);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+RECT WorkAreaOf(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+    return monitor.rcWork;
+}
+
+RECT CentredWindowRect(HWND owner, int width, int height, DWORD style, DWORD exStyle, bool menu,
+                       int dpi) {
+    const SIZE outer = OuterSize(width, height, style, exStyle, menu, dpi);
     // On the owner's monitor, so the window opens at the owner's DPI.
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor))
         area = monitor.rcMonitor;
-    const int outerWidth = r.right - r.left;
-    const int outerHeight = r.bottom - r.top;
-    const int left = area.left + (area.right - area.left - outerWidth) / 2;
-    const int top = area.top + (area.bottom - area.top - outerHeight) / 2;
-    return {left, top, left + outerWidth, top + outerHeight};
+    const int left = area.left + (area.right - area.left - outer.cx) / 2;
+    const int top = area.top + (area.bottom - area.top - outer.cy) / 2;
+    return {left, top, left + outer.cx, top + outer.cy};
 }
 
 } // namespace porutena

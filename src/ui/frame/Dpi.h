@@ -34,6 +34,13 @@ int GlyphIdForDpi(TGlyphIds ids, int dpi);
 // A font designed at 96 DPI, made for `dpi`.
 LOGFONTW FontForDpi(LOGFONTW design, int dpi);
 
+// A size the system keeps (SM_CYHSCROLL, ...) at `dpi`.
+int SystemMetricForDpi(int index, int dpi);
+// The outer size of a window of this style whose client area is `width` x `height` pixels at
+// `dpi`, a menu bar taking one line.
+SIZE OuterSize(int width, int height, DWORD style, DWORD exStyle, bool menu, int dpi);
+// The work area of the monitor `window` is on.
+RECT WorkAreaOf(HWND window);
 // The outer rectangle of a window of this style whose client area is `width` x `height`
 // pixels at `dpi`, centred on the monitor `owner` is on (the primary one without an owner).
 RECT CentredWindowRect(HWND owner, int width, int height, DWORD style, DWORD exStyle, bool menu,

@@ -110,6 +110,43 @@ void TForm::SetClientHeight(int height) {
     SetHeight(Height() - ClientHeight() + height);
 }
 
+SIZE TForm::MinSize() const {
+    SIZE client = FormMinClientSize();
+    if (client.cx <= 0 && client.cy <= 0)
+        return {};
+    // A menu bar wrapped onto a second line would take the room of the controls.
+    client.cx = std::max<LONG>(client.cx, MenuBarWidth());
+    return OuterSize(
+        client.cx, client.cy, static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_STYLE)),
+        static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_EXSTYLE)), FMainMenu != nullptr, FDpi);
+}
+
+int TForm::MenuBarWidth() const {
+    HMENU menu = GetMenu(FHandle);
+    int width = 0;
+    for (int item = 0; menu && item < GetMenuItemCount(menu); ++item) {
+        RECT r{};
+        if (GetMenuItemRect(FHandle, menu, static_cast<UINT>(item), &r))
+            width += r.right - r.left;
+    }
+    return width;
+}
+
+void TForm::SetSizeOnScreen(int width, int height) {
+    const SIZE least = MinSize();
+    const RECT area = WorkAreaOf(FHandle);
+    auto fit = [](int value, int current, int least, int most) {
+        return value == 0 ? current : std::clamp(value, least, std::max(least, most));
+    };
+    width = fit(width, Width(), least.cx, area.right - area.left);
+    height = fit(height, Height(), least.cy, area.bottom - area.top);
+    RECT r{};
+    GetWindowRect(FHandle, &r);
+    const int left = std::max<int>(area.left, std::min<int>(r.left, area.right - width));
+    const int top = std::max<int>(area.top, std::min<int>(r.top, area.bottom - height));
+    SetWindowPos(FHandle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TForm::Restore() {
     // A window minimised from the maximised state restores to maximised first.
     for (int step = 0; step < 2 && (Maximized() || Minimized()); ++step)
@@ -291,6 +328,14 @@ bool TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
         DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         result = 0;
         return true;
+    case WM_GETMINMAXINFO: {
+        const SIZE least = MinSize();
+        POINT& track = reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize;
+        track.x = std::max(track.x, least.cx);
+        track.y = std::max(track.y, least.cy);
+        result = 0;
+        return true;
+    }
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED)
             Resized();

@@ -75,6 +75,10 @@ public:
     int ClientHeight() const;
     // Changes the outer height so that the client area gets this height.
     void SetClientHeight(int height);
+    // Sets the outer size (a side of 0 stays as it is), held between the least the user may
+    // size the form to and the work area of its monitor, and moves the form as far as it must
+    // to lie inside that area.
+    void SetSizeOnScreen(int width, int height);
     bool Maximized() const { return IsZoomed(FHandle) != FALSE; }
     bool Minimized() const { return IsIconic(FHandle) != FALSE; }
     // Back to the normal (neither maximised nor minimised) state.
@@ -137,6 +141,8 @@ protected:
     // The client area changed size (also once while the window is created): lay out here,
     // calling AutoSize of the toolbar and status bar first.
     virtual void FormResize() {}
+    // The smallest client area at which every part of the form shows; 0 x 0 for no limit.
+    virtual SIZE FormMinClientSize() const { return {}; }
     // The form moved to a display of another DPI and its controls have the font made for it:
     // make the glyphs for the new DPI and rescale what is kept in pixels here. Then the window
     // takes the size the system suggests and FormResize runs.
@@ -156,6 +162,11 @@ protected:
 private:
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void Command(WPARAM wParam, LPARAM lParam);
+    // The least outer size the user may size the form to: the client area FormMinClientSize
+    // asks for, no narrower than the menu bar, with the frame; 0 x 0 for no limit.
+    SIZE MinSize() const;
+    // What the items of the menu bar need side by side.
+    int MenuBarWidth() const;
     // The controls follow the client area's size, then FormResize lays out.
     void Resized();
     void MenuSelect(WPARAM wParam, LPARAM lParam);

@@ -1,15 +1,104 @@
 #include "ui/frame/ListView.h"
 
 #include "platform/win32/WideText.h"
+#include "ui/frame/Application.h"
 
 #include <commctrl.h>
 
+#include <windowsx.h>
+
+#include <algorithm>
+
 namespace porutena {
+
+namespace {
+
+// What the control leaves around a row's text when it sizes a column to fit it.
+constexpr int TextPadding = 12;
+
+} // namespace
+
+TListView::~TListView() {
+    if (FTips)
+        Unbind(FTips);
+    if (FHandle)
+        RemoveWindowSubclass(FHandle, TipRowProc, 0);
+}
 
 void TListView::Create(TForm& form, TBounds bounds, DWORD style) {
     style |= WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDATA;
     Attach(CreateControl(form, "SysListView32", "", style, bounds, WS_EX_CLIENTEDGE));
     SendMessageW(FHandle, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    CreateTip(form);
+}
+
+void TListView::CreateTip(TForm& form) {
+    // Not the control's own label tips, which not every version of it shows.
+    FTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                            WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, form.Handle(), nullptr,
+                            form.App().Instance(), nullptr);
+    if (!FTips)
+        return; // a list without tips rather than no list
+    BindUntilDestroyed(FTips);
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = form.Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(FHandle);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(FTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SetWindowSubclass(FHandle, TipRowProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK TListView::TipRowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR /*id*/, DWORD_PTR list) {
+    if (message == WM_MOUSEMOVE)
+        reinterpret_cast<TListView*>(list)->MouseMoved(
+            {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    else if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, TipRowProc, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void TListView::MouseMoved(POINT client) {
+    const int row = ItemAt(client);
+    if (row == FTipRow || !FTips)
+        return;
+    FTipRow = row;
+    // The tip of the row left goes; when the mouse rests again the tooltip asks anew.
+    SendMessageW(FTips, TTM_ACTIVATE, FALSE, 0);
+    SendMessageW(FTips, TTM_ACTIVATE, TRUE, 0);
+}
+
+void TListView::WindowGone(HWND window) {
+    if (window == FTips)
+        FTips = nullptr;
+    else
+        TWinControl::WindowGone(window);
+}
+
+std::string TListView::TipText(int row) const {
+    if (row < 0 || row >= Count())
+        return {};
+    RECT bounds{};
+    bounds.left = LVIR_BOUNDS;
+    RECT label{};
+    label.left = LVIR_LABEL;
+    SendMessageW(FHandle, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&bounds));
+    SendMessageW(FHandle, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&label));
+    RECT client{};
+    GetClientRect(FHandle, &client);
+    const std::wstring text = Widen(FRows[static_cast<std::size_t>(row)]);
+    const auto width = static_cast<int>(
+        SendMessageW(FHandle, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    // Cut off by the column's end, or by the list's edges where it is scrolled sideways.
+    const bool whole =
+        bounds.left >= 0 && bounds.left + width + ScaleToDpi(TextPadding, WindowDpi(FHandle)) <=
+                                std::min(label.right, client.right);
+    return whole ? std::string() : FRows[static_cast<std::size_t>(row)];
 }
 
 void TListView::AddColumn(std::string_view caption, int width) {
@@ -45,6 +134,19 @@ int TListView::ColumnWidth(int column) const {
         FWidthCodes[index].actual == actual)
         return FWidthCodes[index].code;
     return actual;
+}
+
+int TListView::HeightForRows(int rows) const {
+    const int dpi = WindowDpi(FHandle);
+    const SIZE frame =
+        OuterSize(0, 0, static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_STYLE)),
+                  static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_EXSTYLE)), false, dpi);
+    RECT heading{};
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageW(FHandle, LVM_GETHEADER, 0, 0)), &heading);
+    // In report view the small-icon spacing is the height of a row.
+    const int row = HIWORD(SendMessageW(FHandle, LVM_GETITEMSPACING, TRUE, 0));
+    return frame.cy + SystemMetricForDpi(SM_CYHSCROLL, dpi) + (heading.bottom - heading.top) +
+           rows * row;
 }
 
 void TListView::SetItems(std::vector<std::string> texts) {
@@ -108,6 +210,18 @@ int TListView::ItemAt(POINT client) const {
 
 bool TListView::HandleNotify(NMHDR& header, LRESULT& result) {
     result = 0;
+    if (header.hwndFrom == FTips) {
+        if (header.code != TTN_GETDISPINFOW)
+            return false;
+        FTipText = Widen(TipText(FTipRow));
+        // A name wider than half the screen wraps rather than running off its edge.
+        const RECT area = WorkAreaOf(FHandle);
+        SendMessageW(FTips, TTM_SETMAXTIPWIDTH, 0, (area.right - area.left) / 2);
+        auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
+        info.lpszText = FTipText.data();
+        info.hinst = nullptr;
+        return true;
+    }
     switch (header.code) {
     case LVN_GETDISPINFOW: {
         auto& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;

@@ -198,6 +198,15 @@ int TToolBar::Height() const {
     return r.bottom - r.top;
 }
 
+int TToolBar::ButtonsWidth() const {
+    const auto count = SendMessageW(FHandle, TB_BUTTONCOUNT, 0, 0);
+    RECT last{};
+    if (count > 0)
+        SendMessageW(FHandle, TB_GETITEMRECT, static_cast<WPARAM>(count - 1),
+                     reinterpret_cast<LPARAM>(&last));
+    return last.right + 2 * FForm.Scale(FBorderWidth);
+}
+
 bool TToolBar::HandleCommand(int id, int /*code*/) {
     if (TToolButton* button = FindCommand(id))
         button->Click();

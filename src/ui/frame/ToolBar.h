@@ -88,6 +88,8 @@ public:
     // Follows the form's width; the form calls it when it is resized.
     void AutoSize();
     int Height() const;
+    // The width at which every button shows, border included.
+    int ButtonsWidth() const;
 
 protected:
     // A button's click.

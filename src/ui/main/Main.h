@@ -236,6 +236,7 @@ public:
     TMenuItem& mnuHelp = mnuMain.Add({.caption = "ﾍﾙﾌﾟ(&H)"});
     TMenuItem& mnuHelpView = mnuHelp.Add({.caption = "ﾍﾙﾌﾟ(&H)",
                                           .hint = "ﾍﾙﾌﾟ(Htmlﾌｧｲﾙ)を開きます。",
+                                          .shortCut = ShortCut(VK_F1),
                                           .onClick = [this] { mnuHelpViewClick(); }});
     TMenuItem& mnuAbout = mnuHelp.Add({.caption = "ﾊﾞｰｼﾞｮﾝ情報(&A)...",
                                        .hint = "このソフトのﾊﾞｰｼﾞｮﾝ情報を表示します。",
@@ -277,6 +278,7 @@ protected:
     void FormDestroy() override;
     void FormEndSession() override;
     void FormResize() override;
+    SIZE FormMinClientSize() const override;
     void FormDpiChanged(int oldDpi) override;
     bool ContextPopup(HWND control, POINT& pos) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

@@ -115,6 +115,19 @@ void TfrmMain::FormResize() {
     });
 }
 
+SIZE TfrmMain::FormMinClientSize() const {
+    using namespace MainLayout;
+    if (!lsvFileList.Handle())
+        return {};
+    // What is shown: the bars, every toolbar button, the old list as high as it is, and the
+    // current list with one row above the edit box.
+    const bool toolBar = ShownByItself(tbrTool.Handle());
+    const int bars = (toolBar ? tbrTool.Height() : 0) +
+                     (ShownByItself(stbStatus.Handle()) ? stbStatus.Height() : 0);
+    const int lists = FOldListHeight + Scale(SplitterHeight) + lsvFileList.HeightForRows(1);
+    return {toolBar ? tbrTool.ButtonsWidth() : 0, bars + lists + Scale(BottomPanelHeight)};
+}
+
 void TfrmMain::ResizeOldList(int height) {
     using namespace MainLayout;
     // Neither list becomes lower than the splitter's minimum.

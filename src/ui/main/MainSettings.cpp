@@ -19,11 +19,10 @@ void TfrmMain::ApplySettings() {
         mnuStatusBarClick();
     if (!registry.ShowToolBar)
         mnuToolBarClick();
-    // Stored sizes are at 96 DPI, so they open at the same physical size on any display.
-    if (registry.Height != 0)
-        SetHeight(Scale(registry.Height));
-    if (registry.Width != 0)
-        SetWidth(Scale(registry.Width));
+    // Stored sizes are at 96 DPI, so they open at the same physical size on any display. One
+    // edited by hand or kept from a larger display is held to what shows the window whole.
+    SetSizeOnScreen(registry.Width != 0 ? Scale(registry.Width) : 0,
+                    registry.Height != 0 ? Scale(registry.Height) : 0);
 
     // A width out of range is reported once everything else is applied, and its column
     // is fitted to the window meanwhile.

@@ -21,15 +21,21 @@ TEST_F(HelpTest, OnlyAMissingFileIsReported) {
     struct Case {
         int result;
         bool reported;
+        bool byF1; // the key, pressed in the edit box, instead of the menu item
     };
-    // Opened; no handler for the file; not found.
-    for (const Case c : {Case{42, false}, Case{SE_ERR_NOASSOC, false}, Case{SE_ERR_FNF, true}}) {
+    // Opened; no handler for the file; not found, from the menu and by F1.
+    for (const Case c : {Case{42, false, false}, Case{SE_ERR_NOASSOC, false, false},
+                         Case{SE_ERR_FNF, true, false}, Case{SE_ERR_FNF, true, true}}) {
         SCOPED_TRACE(c.result);
+        SCOPED_TRACE(c.byF1 ? "F1" : "menu");
         shell.calls.clear();
         recorder.boxes.clear();
         recorder.beeps.clear();
         shell.result = c.result;
-        SendCommand(w.Handle(), w.mnuHelpView.Command());
+        if (c.byF1)
+            PressKey(app, w.edtFileName.Handle(), VK_F1);
+        else
+            SendCommand(w.Handle(), w.mnuHelpView.Command());
         ASSERT_EQ(shell.calls.size(), 1u);
         EXPECT_EQ(shell.calls[0].fileName, "Veza.html");
         EXPECT_EQ(shell.calls[0].params, "");

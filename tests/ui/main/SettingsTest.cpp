@@ -60,11 +60,44 @@ TEST_F(SettingsTest, AHiddenStatusBarAloneShrinksTheDesignedWindow) {
     EXPECT_EQ(BoundsOf(w.edtFileName.Handle()).y, w.ClientHeight() - 28 + 4);
 }
 
+// At its least size every part of the window shows: the toolbar's buttons, the menu bar on one
+// line, a row in each list also with both scroll bars shown, the edit box.
+void ExpectEveryPartShown(TfrmMain& w) {
+    RECT button{};
+    SendMessageA(w.tbrTool.Handle(), TB_GETRECT, static_cast<WPARAM>(w.tlbSepSlash->Command()),
+                 reinterpret_cast<LPARAM>(&button));
+    RECT bar{};
+    GetClientRect(w.tbrTool.Handle(), &bar);
+    EXPECT_LE(button.right, bar.right);
+    RECT first{};
+    RECT last{};
+    GetMenuItemRect(w.Handle(), w.mnuMain.Handle(), 0, &first);
+    GetMenuItemRect(w.Handle(), w.mnuMain.Handle(), 3, &last);
+    EXPECT_EQ(last.top, first.top);
+    for (TListView* list : {&w.lsvOldFile, &w.lsvFileList}) {
+        const int width = list->ColumnWidth(0);
+        list->SetItems({"名前", "名前", "名前", "名前", "名前", "名前", "名前"});
+        list->SetColumnWidth(0, 2 * w.ClientWidth());
+        RECT client{};
+        GetClientRect(list->Handle(), &client);
+        const RECT row = list->ItemRect(0);
+        EXPECT_GT(row.bottom, row.top);
+        EXPECT_LE(row.bottom, client.bottom);
+        list->SetColumnWidth(0, width);
+    }
+    const TBounds edit = BoundsOf(w.edtFileName.Handle());
+    EXPECT_LE(edit.y + edit.height, BoundsOf(w.stbStatus.Handle()).y);
+}
+
 TEST_F(SettingsTest, StoredSizeColumnWidthsAndViewOptionsAreApplied) {
+    // Sizes: as stored, the least that shows every part, or the monitor's work area.
+    constexpr int Least = -1;
+    constexpr int WorkArea = -2;
     struct Case {
         const char* name;
         std::vector<std::pair<const char*, std::string>> form;
         std::vector<std::pair<const char*, std::string>> view;
+        int width, height;
         int fileColumn;    // 0: fitted to the window
         int oldListColumn; // 0: fitted to the window
         TViewOptions options;
@@ -73,18 +106,48 @@ TEST_F(SettingsTest, StoredSizeColumnWidthsAndViewOptionsAreApplied) {
         {"widths and a wider window",
          {{"Width", "700"}, {"Height", "350"}, {"HeaderFName", "150"}, {"HeaderOlist", "0"}},
          {{"FileViewStyle", "1"}, {"FileViewLength", "1"}, {"PathSep", "3"}},
+         700,
+         350,
          150,
          0,
          {TFileViewStyle::fvsFileOnly, TFileViewLength::fvlShortName, TPathSep::psDoubleYen}},
         {"automatic width codes",
          {{"Width", "0"}, {"Height", "0"}, {"HeaderFName", "-1"}, {"HeaderOlist", "-2"}},
          {{"FileViewStyle", "0"}, {"FileViewLength", "0"}, {"PathSep", "2"}},
+         569,
+         293,
          -1,
          -2,
          {TFileViewStyle::fvsFullPath, TFileViewLength::fvlLongName, TPathSep::psSlash}},
         {"separator 0 is taken as \\",
          {{"Width", "0"}, {"Height", "0"}, {"HeaderFName", "0"}, {"HeaderOlist", "0"}},
          {{"FileViewStyle", "0"}, {"FileViewLength", "0"}, {"PathSep", "0"}},
+         569,
+         293,
+         0,
+         0,
+         {TFileViewStyle::fvsFullPath, TFileViewLength::fvlLongName, TPathSep::psYen}},
+        {"smaller than its parts",
+         {{"Width", "150"}, {"Height", "120"}, {"HeaderFName", "0"}, {"HeaderOlist", "0"}},
+         {{"FileViewStyle", "0"}, {"FileViewLength", "0"}, {"PathSep", "1"}},
+         Least,
+         Least,
+         0,
+         0,
+         {TFileViewStyle::fvsFullPath, TFileViewLength::fvlLongName, TPathSep::psYen}},
+        {"collapsed and wider than the screen",
+         {{"Width", "99999"}, {"Height", "-100"}, {"HeaderFName", "0"}, {"HeaderOlist", "0"}},
+         {{"FileViewStyle", "0"}, {"FileViewLength", "0"}, {"PathSep", "1"}},
+         WorkArea,
+         Least,
+         0,
+         0,
+         {TFileViewStyle::fvsFullPath, TFileViewLength::fvlLongName, TPathSep::psYen}},
+        {"taller than the screen",
+         {{"Width", "600"}, {"Height", "5000"}, {"HeaderFName", "0"}, {"HeaderOlist", "0"}},
+         {{"FileViewStyle", "0"}, {"FileViewLength", "0"}, {"PathSep", "1"}},
+         600,
+         WorkArea,
          0,
          0,
          {TFileViewStyle::fvsFullPath, TFileViewLength::fvlLongName, TPathSep::psYen}},
@@ -97,8 +160,25 @@ TEST_F(SettingsTest, StoredSizeColumnWidthsAndViewOptionsAreApplied) {
             Store(ViewKey, name, text);
         TfrmMain& w = Open();
         EXPECT_TRUE(recorder.boxes.empty());
-        const int width = std::stoi(c.form[0].second);
-        EXPECT_EQ(w.Width(), width ? width : 569);
+        MINMAXINFO limits{};
+        SendMessageA(w.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoA(MonitorFromWindow(w.Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT area = monitor.rcWork;
+        auto expected = [](int size, LONG least, LONG whole) {
+            return size == Least ? least : size == WorkArea ? whole : size;
+        };
+        const int width = expected(c.width, limits.ptMinTrackSize.x, area.right - area.left);
+        const int height = expected(c.height, limits.ptMinTrackSize.y, area.bottom - area.top);
+        EXPECT_EQ(w.Width(), width);
+        EXPECT_EQ(w.Height(), height);
+        RECT window{};
+        GetWindowRect(w.Handle(), &window);
+        EXPECT_TRUE(window.left >= area.left && window.right <= area.right);
+        EXPECT_TRUE(window.top >= area.top && window.bottom <= area.bottom);
+        if (c.height == Least)
+            ExpectEveryPartShown(w);
         const int fit = w.ClientWidth() - 4;
         EXPECT_EQ(w.lsvFileList.ColumnWidth(0), c.fileColumn ? c.fileColumn : fit);
         EXPECT_EQ(w.lsvOldFile.ColumnWidth(0), c.oldListColumn ? c.oldListColumn : fit);
@@ -114,6 +194,8 @@ TEST_F(SettingsTest, StoredSizeColumnWidthsAndViewOptionsAreApplied) {
         EXPECT_EQ(Stored(FormKey, "HeaderOlist"),
                   std::to_string(c.oldListColumn ? c.oldListColumn : fit));
         EXPECT_EQ(Stored(ViewKey, "PathSep"), std::to_string(static_cast<int>(c.options.Sep)));
+        EXPECT_EQ(Stored(FormKey, "Width"), std::to_string(width));
+        EXPECT_EQ(Stored(FormKey, "Height"), std::to_string(height));
         CloseAndForget();
     }
 }

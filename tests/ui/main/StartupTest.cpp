@@ -169,6 +169,25 @@ TEST_F(StartupTest, ListsEditBoxAndBarsAreTheDesignedKinds) {
                     LVS_EX_FULLROWSELECT);
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(list->Handle(), WM_GETFONT, 0, 0)),
                   app.Font());
+
+        // A row cut off, by its column or by the list's edge, shows whole in its tooltip.
+        const std::string name = "C:\\資料\\議事録_営業会議.txt";
+        std::string path = "C:";
+        while (path.size() < 150)
+            path += "\\共有フォルダ";
+        list->SetItems({name, path});
+        struct Tip {
+            int column;
+            int row;
+            bool shown;
+        };
+        const int wide = 10 * list->Bounds().width; // wider than the long path
+        for (const Tip t : {Tip{400, 0, false}, Tip{60, 0, true}, Tip{400, 1, true},
+                            Tip{wide, 1, true}, Tip{wide, 0, false}}) {
+            SCOPED_TRACE(std::to_string(t.column) + " wide, row " + std::to_string(t.row));
+            list->SetColumnWidth(0, t.column);
+            EXPECT_EQ(list->TipText(t.row), t.shown ? list->ItemText(t.row) : "");
+        }
     }
     EXPECT_FALSE(GetWindowLongPtrA(w.edtFileName.Handle(), GWL_STYLE) & ES_READONLY);
     EXPECT_TRUE(SendMessageA(w.stbStatus.Handle(), SB_ISSIMPLE, 0, 0));
@@ -252,7 +271,7 @@ TEST_F(StartupTest, MenusShowTheirCaptionsShortcutsAndKinds) {
         {w.N6, "\\\\", false},
         {w.mnuSepSlash, "/", true},
         {w.mnuOldListNum, "旧ﾘｽﾄに残す数(&O)...", false},
-        {w.mnuHelpView, "ﾍﾙﾌﾟ(&H)", false},
+        {w.mnuHelpView, "ﾍﾙﾌﾟ(&H)\tF1", false},
         {w.mnuAbout, "ﾊﾞｰｼﾞｮﾝ情報(&A)...", false},
     };
     for (const Row& row : rows) {
