@@ -6,11 +6,12 @@ need=()
 have_cmd() { command -v "$1" >/dev/null 2>&1; }
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'; }
 
+# fuse3, python3-fusepy: the slow volume a launched-program test mounts.
 # fonts-wine: Wine's Marlett, which its caption buttons are drawn with; only recommended by
 # wine, so --no-install-recommends below would leave it out.
 for p in cmake g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 clang-format \
          clang-tidy xvfb xauth locales xdotool xclip imagemagick fonts-ipafont-gothic fonts-wine \
-         lld zip unzip; do
+         lld zip unzip fuse3 python3-fusepy; do
   have_pkg "$p" || need+=("$p")
 done
 
