@@ -12,8 +12,6 @@ namespace {
 class RenderingTest : public MainWindowTest {
 protected:
     RenderingTest() {
-        char path[MAX_PATH] = {};
-        GetLongPathNameA(temp.Path().c_str(), path, MAX_PATH);
         for (int i = 0; i < 20; ++i)
             names.push_back(File("name" + std::to_string(i) + ".txt"));
         others = {File("x.txt"), File("y.txt"), File("z.txt")};
