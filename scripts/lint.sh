@@ -97,7 +97,8 @@ export -f lint_key tidy
 } | xargs -0 -n 2 -P "$jobs" bash -c 'tidy "$@"' tidy || failed=1
 # Results no run has had for a week are dropped.
 find "$LINT_CACHE" -type f -mtime +7 -delete
-unchanged=$(find "$LINT_CACHE" -type f -newer "$started" -printf '%f\n' | sort | comm -12 - "$known" | wc -l)
+unchanged=$(find "$LINT_CACHE" -type f -newer "$started" -printf '%f\n' | sort |
+  comm -12 - "$known" | wc -l)
 echo "lint: clang-tidy skipped $unchanged files unchanged since found clean"
 
 if [ $failed -ne 0 ]; then

@@ -67,12 +67,14 @@ step windows-build windows_build
 step package --after windows-build scripts/package.sh
 step windows-tests --after windows-build windows_tests
 
-# The GoogleTest case counts of each program, from ctest's log of the run.
+# The GoogleTest case counts of each program, from ctest's log of the run, by name: tests that
+# run side by side end in any order.
 cases() { # cases LOG
   [ -f "$1" ] || return 0
   awk '/^[0-9]+\/[0-9]+ Testing: /{name=$3}
        /^\[  PASSED  \] [0-9]+ test/{printf "    %-24s %s cases passed\n", name, $4}
-       /^\[  FAILED  \] [0-9]+ test/{printf "    %-24s %s cases FAILED\n", name, $4}' "$1" | sort -s -k1,1
+       /^\[  FAILED  \] [0-9]+ test/{printf "    %-24s %s cases FAILED\n", name, $4}' "$1" |
+    sort -s -k1,1
 }
 
 echo
