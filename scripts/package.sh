@@ -39,8 +39,15 @@ sed "s/@VERSION@/$version/g; s/\$/\r/" resources/readme-ja.txt |
 # Entries in a fixed order, with fixed modes and times, no extra fields, no folder entries.
 chmod 644 "$stage/$name"/*
 TZ=UTC touch -d "@$SOURCE_DATE_EPOCH" "$stage/$name"/*
+(cd "$stage" && find "$name" -type f | LC_ALL=C sort | TZ=UTC zip -X -D -q -@ "$stage/release.zip")
+# A zip already there with the same bytes is left as it is.
 mkdir -p dist
-rm -f "$zip"
-(cd "$stage" && find "$name" -type f | LC_ALL=C sort | TZ=UTC zip -X -D -q -@ "$zip")
-(cd dist && sha256sum "$(basename "$zip")" >SHA256SUMS)
-echo "package: dist/$(basename "$zip") ($size bytes program)"
+if cmp -s "$stage/release.zip" "$zip"; then
+  state="up to date"
+else
+  mv "$stage/release.zip" "$zip"
+  state=written
+fi
+sums=$(cd dist && sha256sum "$(basename "$zip")")
+[ "$(cat dist/SHA256SUMS 2>/dev/null)" = "$sums" ] || echo "$sums" >dist/SHA256SUMS
+echo "package: dist/$(basename "$zip"), $state ($size bytes program)"

@@ -11,7 +11,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok install
 # wine, so --no-install-recommends below would leave it out.
 for p in cmake g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 clang-format \
          clang-tidy xvfb xauth locales xdotool xclip imagemagick fonts-ipafont-gothic fonts-wine \
-         lld zip unzip fuse3 python3-fusepy; do
+         lld zip unzip jq fuse3 python3-fusepy; do
   have_pkg "$p" || need+=("$p")
 done
 

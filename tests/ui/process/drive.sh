@@ -10,7 +10,14 @@ porutena_window() {
 # lost, so again) until the clipboard holds EXPECTED, for half a minute at most. Sets `got`
 # to what the clipboard held last, line ends kept.
 porutena_copy_all() {
-  local wid=$1 expected=$2
+  porutena_copy_until "$1" porutena_got "$2"
+}
+porutena_got() { [ "$got" = "$1" ]; }
+
+# porutena_copy_until WID CHECK [ARGS...]: the same until CHECK ARGS, which reads `got`, passes.
+porutena_copy_until() {
+  local wid=$1
+  shift
   got=
   for ((deadline = SECONDS + 30; SECONDS < deadline; )); do
     timeout 5 xdotool windowfocus --sync "$wid" 2>/dev/null || true
@@ -19,7 +26,7 @@ porutena_copy_all() {
       # The mark keeps a trailing line end from being cut off.
       got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null; echo .)
       got=${got%.}
-      [ "$got" = "$expected" ] && return 0
+      "$@" && return 0
       sleep 0.2
     done
   done

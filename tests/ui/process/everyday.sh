@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The program in everyday use, in a fresh Wine prefix with Wine's defaults (Wine manages the
-# windows, and no window manager answers it):
+# The program in everyday use, in a fresh Wine prefix on a display of its own, with Wine's
+# defaults (Wine manages the windows, and no window manager answers it):
 #  - a window of another process that carries the program's wrapper property, and another copy
 #    of the program, under the mouse: the program keeps running;
 #  - keys pressed right after a dialog closes act at once after the program's own dialogs, and
@@ -15,7 +15,9 @@ source "$here/drive.sh"
 PORUTENA_WINEPREFIX= source "$here/../../../scripts/wine-env.sh"
 dir=$(mktemp -d /tmp/porutena-process.XXXXXX)
 trap 'porutena_wine_stop; rm -rf "$dir"' EXIT
+porutena_wine_display
 porutena_wine_start
+porutena_wine_keep
 # A crash ends the program instead of waiting on Wine's crash dialog.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 # Alone in its folder: Help finds no page beside the program and shows the error box.
