@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the sources (scripts/lint.sh), builds both configurations and
-# runs every test: core and settings natively under ASan/UBSan and under ThreadSanitizer, everything for Windows under Wine
-# and Xvfb. Ends with one summary: each step's result and time, each test program's cases.
+# runs every test: core and settings natively under ASan/UBSan and under ThreadSanitizer,
+# everything for Windows under Wine and Xvfb. Ends with one summary: each step's result and time, each test program's cases.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
