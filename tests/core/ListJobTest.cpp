@@ -124,19 +124,8 @@ TEST_F(ListJobTest, SearchesOverlapAndTheCountFollowsThem) {
     EXPECT_EQ(job->TakeRows()[19], "C:\\item19");
 }
 
-TEST_F(ListJobTest, AStoppedJobStartsNoFurtherName) {
-    const std::unique_ptr<TListJob> job = StartRenderList(Items(30), {}, gate, finish.Callback());
-    gate.WaitForArrivals(SearchWorkers);
-    job->Stop();
-    // The searches in flight finish; nothing else is asked for.
-    gate.Open();
-    finish.Wait();
-    EXPECT_TRUE(job->Finished());
-    EXPECT_EQ(gate.Arrived(), static_cast<std::size_t>(SearchWorkers));
-    EXPECT_EQ(finish.Calls(), 1);
-}
-
-TEST_F(ListJobTest, ADestroyedJobWaitsForItsSearchesInFlight) {
+// A job stops when destroyed: the searches in flight finish, no further name starts.
+TEST_F(ListJobTest, ADestroyedJobStopsAndWaitsForItsSearchesInFlight) {
     auto job = StartRenderList(Items(30), {}, gate, finish.Callback());
     gate.WaitForArrivals(SearchWorkers);
     // Opened only once the destructor has asked the workers to stop, which it does before it
@@ -148,6 +137,7 @@ TEST_F(ListJobTest, ADestroyedJobWaitsForItsSearchesInFlight) {
     });
     job.reset();
     opener.join();
+    EXPECT_EQ(gate.Arrived(), static_cast<std::size_t>(SearchWorkers));
     EXPECT_EQ(gate.Passed(), static_cast<std::size_t>(SearchWorkers));
     EXPECT_EQ(finish.Calls(), 1);
 }
